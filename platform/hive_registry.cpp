@@ -1,0 +1,116 @@
+#include "platform/hive_registry.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/reg_hive.h"
+
+namespace lumetta {
+namespace {
+
+constexpr size_t kMaxHiveBytes = 16u << 20;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Regular files only: a FIFO or device in the hive's place must not block or flood us
+// (hence O_NONBLOCK on open).
+std::optional<std::string> ReadHive(const std::string& path) {
+  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) return std::nullopt;
+  struct stat info;
+  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<uintmax_t>(info.st_size) > kMaxHiveBytes) {
+    return std::nullopt;
+  }
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(info.st_size));
+  char chunk[1 << 16];
+  while (true) {
+    const ssize_t n = read(file.get(), chunk, sizeof chunk);
+    if (n == 0) return bytes;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    bytes.append(chunk, static_cast<size_t>(n));
+    // The file may grow after fstat.
+    if (bytes.size() > kMaxHiveBytes) return std::nullopt;
+  }
+}
+
+std::string HomeDir() {
+  const char* home = g_getenv("HOME");
+  return home != nullptr && *home != '\0' ? home : g_get_home_dir();
+}
+
+bool IsAbsolute(const char* path) { return path != nullptr && g_path_is_absolute(path); }
+
+}  // namespace
+
+HiveRegistry::HiveRegistry(std::string user_hive_path,
+                           std::vector<std::string> machine_hive_candidates)
+    : user_hive_path_(std::move(user_hive_path)),
+      machine_hive_candidates_(std::move(machine_hive_candidates)) {}
+
+std::unique_ptr<HiveRegistry> HiveRegistry::ForThisUser() {
+  const char* config_home = g_getenv("XDG_CONFIG_HOME");
+  const std::string user_dir = IsAbsolute(config_home) ? config_home : HomeDir() + "/.config";
+
+  std::vector<std::string> machine_candidates;
+  const char* config_dirs = g_getenv("XDG_CONFIG_DIRS");
+  if (config_dirs == nullptr || *config_dirs == '\0') config_dirs = "/etc/xdg";
+  gchar** dirs = g_strsplit(config_dirs, ":", -1);
+  for (gchar** dir = dirs; *dir != nullptr; ++dir) {
+    if (IsAbsolute(*dir)) machine_candidates.push_back(std::string(*dir) + "/lumetta/machine.reg");
+  }
+  g_strfreev(dirs);
+
+  return std::make_unique<HiveRegistry>(user_dir + "/lumetta/user.reg",
+                                        std::move(machine_candidates));
+}
+
+std::optional<RegData> HiveRegistry::QueryValue(uint32_t root, std::string_view key_path,
+                                                std::string_view value_name) {
+  try {
+    const std::string* hive = nullptr;
+    std::string full_path;
+    if (root == kHKeyCurrentUser) {
+      hive = &user_hive_path_;
+      full_path = "HKEY_CURRENT_USER\\";
+    } else if (root == kHKeyLocalMachine) {
+      for (const std::string& candidate : machine_hive_candidates_) {
+        if (g_file_test(candidate.c_str(), G_FILE_TEST_EXISTS)) {
+          hive = &candidate;
+          break;
+        }
+      }
+      full_path = "HKEY_LOCAL_MACHINE\\";
+    }
+    if (hive == nullptr) return std::nullopt;
+    const std::optional<std::string> bytes = ReadHive(*hive);
+    if (!bytes) return std::nullopt;
+    full_path += key_path;
+    return FindRegValue(*bytes, full_path, value_name);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace lumetta

@@ -1,0 +1,210 @@
+#include "platform/url_history.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <glib/gstdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+
+namespace lumetta {
+namespace {
+
+// Far more than kMaxEntries addresses of any sane length; a bigger file is not a history.
+constexpr size_t kMaxFileBytes = 64u << 20;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) close(fd_);
+  }
+  int get() const { return fd_; }
+  // Closes now, so that errors of the close itself are seen.
+  bool Close() {
+    const int fd = std::exchange(fd_, -1);
+    return close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+enum class ReadStatus { kRead, kMissing, kUnreadable, kNotAHistory };
+
+// O_NONBLOCK: a FIFO in the file's place must not block the browser.
+ReadStatus ReadFile(const std::string& path, std::string& contents) {
+  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) return errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kUnreadable;
+  struct stat info;
+  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kUnreadable;
+  if (static_cast<uintmax_t>(info.st_size) > kMaxFileBytes) return ReadStatus::kNotAHistory;
+  contents.reserve(static_cast<size_t>(info.st_size));
+  char chunk[1 << 16];
+  while (true) {
+    const ssize_t n = read(file.get(), chunk, sizeof chunk);
+    if (n == 0) return ReadStatus::kRead;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ReadStatus::kUnreadable;
+    }
+    contents.append(chunk, static_cast<size_t>(n));
+    if (contents.size() > kMaxFileBytes) return ReadStatus::kNotAHistory;
+  }
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+bool MakeParentDir(const std::string& path) {
+  gchar* dir = g_path_get_dirname(path.c_str());
+  const bool made = g_mkdir_with_parents(dir, 0700) == 0;
+  g_free(dir);
+  return made;
+}
+
+std::string HomeDir() {
+  const char* home = g_getenv("HOME");
+  return home != nullptr && *home != '\0' ? home : g_get_home_dir();
+}
+
+}  // namespace
+
+bool IsRecordableUrl(std::string_view url) {
+  constexpr std::string_view kLineBreaksAndNul("\r\n\0", 3);
+  return !url.empty() && url != "about:blank" && url.find_first_of(kLineBreaksAndNul) == url.npos &&
+         g_utf8_validate(url.data(), static_cast<gssize>(url.size()), nullptr);
+}
+
+FileUrlHistory::FileUrlHistory(std::string path) : path_(std::move(path)) {}
+
+std::unique_ptr<FileUrlHistory> FileUrlHistory::ForThisUser() {
+  const char* data_home = g_getenv("XDG_DATA_HOME");
+  const std::string dir = data_home != nullptr && g_path_is_absolute(data_home)
+                              ? data_home
+                              : HomeDir() + "/.local/share";
+  return std::make_unique<FileUrlHistory>(dir + "/lumetta/history");
+}
+
+void FileUrlHistory::Load() const {
+  if (loaded_) return;
+  loaded_ = true;
+  std::string contents;
+  switch (ReadFile(path_, contents)) {
+    case ReadStatus::kRead:
+      break;
+    case ReadStatus::kNotAHistory:
+      file_needs_rewrite_ = true;
+      return;
+    case ReadStatus::kMissing:
+    case ReadStatus::kUnreadable:
+      return;
+  }
+  if (contents.find('\0') != std::string::npos) {
+    file_needs_rewrite_ = true;
+    return;
+  }
+  file_needs_rewrite_ = !contents.empty() && !contents.ends_with('\n');
+
+  // Replaying the lines as visits keeps each address at its last visit.
+  std::unordered_map<std::string_view, size_t> last_visit;
+  std::string_view rest = contents;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == rest.npos ? rest.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (IsRecordableUrl(line)) last_visit[line] = file_lines_;
+    ++file_lines_;
+  }
+  std::vector<std::pair<size_t, std::string_view>> visits;
+  visits.reserve(last_visit.size());
+  for (const auto& [url, line] : last_visit) visits.emplace_back(line, url);
+  std::sort(visits.begin(), visits.end());
+  const size_t first = visits.size() > kMaxEntries ? visits.size() - kMaxEntries : 0;
+  for (size_t i = first; i < visits.size(); ++i) entries_.emplace_back(visits[i].second);
+}
+
+void FileUrlHistory::Record(const std::string& url) {
+  try {
+    if (!IsRecordableUrl(url)) return;
+    Load();
+    const auto known = std::find(entries_.begin(), entries_.end(), url);
+    if (known != entries_.end() && std::next(known) == entries_.end()) return;
+    if (known != entries_.end()) entries_.erase(known);
+    entries_.push_back(url);
+    if (entries_.size() > kMaxEntries) {
+      entries_.erase(entries_.begin(), entries_.end() - kMaxEntries);
+    }
+    if (file_needs_rewrite_ || file_lines_ + 1 > 2 * entries_.size() + 100) {
+      Rewrite();
+    } else {
+      Append(url);
+    }
+    signal_recorded().emit(url);
+  } catch (...) {
+  }
+}
+
+void FileUrlHistory::Append(const std::string& url) {
+  if (!MakeParentDir(path_)) return;
+  FileDescriptor file(open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
+  if (file.get() < 0) return;
+  if (WriteAll(file.get(), url + '\n') && file.Close()) {
+    ++file_lines_;
+  } else {
+    // Part of the line may have made it; the next write replaces the file.
+    file_needs_rewrite_ = true;
+  }
+}
+
+void FileUrlHistory::Rewrite() {
+  if (!MakeParentDir(path_)) return;
+  std::string contents;
+  for (const std::string& url : entries_) contents += url + '\n';
+  std::string temp_path = path_ + ".XXXXXX";
+  FileDescriptor file(g_mkstemp_full(temp_path.data(), O_WRONLY | O_CLOEXEC, 0600));
+  if (file.get() < 0) return;
+  const bool written = WriteAll(file.get(), contents) && fsync(file.get()) == 0 && file.Close();
+  if (written && rename(temp_path.c_str(), path_.c_str()) == 0) {
+    file_lines_ = entries_.size();
+    file_needs_rewrite_ = false;
+  } else {
+    g_unlink(temp_path.c_str());
+  }
+}
+
+std::vector<std::string> FileUrlHistory::Entries() const {
+  try {
+    Load();
+    return entries_;
+  } catch (...) {
+    return {};
+  }
+}
+
+void FileUrlHistory::Clear() {
+  entries_.clear();
+  loaded_ = true;
+  file_lines_ = 0;
+  // A file that cannot be removed must not bring the old addresses back later.
+  file_needs_rewrite_ = g_unlink(path_.c_str()) != 0 && errno != ENOENT;
+}
+
+}  // namespace lumetta

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <sigc++/signal.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumetta {
+
+// Whether an address belongs in the history: not empty, not the blank page, valid UTF-8, and
+// free of line breaks and NULs, since the history file holds one address per line.
+bool IsRecordableUrl(std::string_view url);
+
+// The top-level addresses the user has visited, for completion in the address box.
+class UrlHistory {
+ public:
+  UrlHistory() = default;
+  UrlHistory(const UrlHistory&) = delete;
+  UrlHistory& operator=(const UrlHistory&) = delete;
+  virtual ~UrlHistory() = default;
+
+  // Adds the address, or moves it to the end if known; ignores what IsRecordableUrl refuses.
+  virtual void Record(const std::string& url) = 0;
+  // Oldest first, each address once, the most recent visit last.
+  virtual std::vector<std::string> Entries() const = 0;
+  virtual void Clear() = 0;
+
+  // Emitted after Record added an address or moved it to the end.
+  sigc::signal<void(const std::string&)>& signal_recorded() { return signal_recorded_; }
+
+ private:
+  sigc::signal<void(const std::string&)> signal_recorded_;
+};
+
+// History kept in a text file, one address per line, oldest first. Visits are appended; the
+// file is rewritten without duplicates once it holds many more lines than addresses.
+class FileUrlHistory : public UrlHistory {
+ public:
+  static constexpr size_t kMaxEntries = 1000;
+
+  explicit FileUrlHistory(std::string path);
+
+  // $XDG_DATA_HOME/lumetta/history, as the environment says at the time of the call.
+  static std::unique_ptr<FileUrlHistory> ForThisUser();
+
+  void Record(const std::string& url) override;
+  std::vector<std::string> Entries() const override;
+  void Clear() override;
+
+ private:
+  void Load() const;
+  void Append(const std::string& url);
+  void Rewrite();
+
+  std::string path_;
+  mutable bool loaded_ = false;
+  mutable std::vector<std::string> entries_;
+  // Lines in the file as last read or written, to know when it is worth compacting.
+  mutable size_t file_lines_ = 0;
+  // The file holds something a further line must not be appended to (junk, a cut last line).
+  mutable bool file_needs_rewrite_ = false;
+};
+
+}  // namespace lumetta
