@@ -1,0 +1,90 @@
+#include "app/auto_complete.h"
+
+#include <glib.h>
+#include <gtkmm/entrycompletion.h>
+#include <gtkmm/liststore.h>
+
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/platform.h"
+#include "platform/url_history.h"
+
+namespace lumetta {
+
+namespace {
+
+struct Columns : Gtk::TreeModelColumnRecord {
+  Columns() { add(address); }
+  Gtk::TreeModelColumn<Glib::ustring> address;
+};
+
+const Columns& TheColumns() {
+  static const Columns columns;
+  return columns;
+}
+
+// One list for every address box of the process, following the history as it grows.
+class HistoryModel {
+ public:
+  explicit HistoryModel(UrlHistory& history) : store_(Gtk::ListStore::create(TheColumns())) {
+    for (const std::string& address : history.Entries()) Append(address);
+    history.signal_recorded().connect(sigc::mem_fun(*this, &HistoryModel::Append));
+  }
+
+  Glib::RefPtr<Gtk::ListStore> Store() const { return store_; }
+
+ private:
+  void Append(const std::string& address) {
+    if (!known_.insert(address).second) return;
+    (*store_->append())[TheColumns().address] = address;
+  }
+
+  Glib::RefPtr<Gtk::ListStore> store_;
+  std::unordered_set<std::string> known_;
+};
+
+std::string_view AfterPrefix(std::string_view text, std::string_view prefix) {
+  if (text.size() >= prefix.size() &&
+      g_ascii_strncasecmp(text.data(), prefix.data(), prefix.size()) == 0) {
+    text.remove_prefix(prefix.size());
+  }
+  return text;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view start) {
+  char* a = g_utf8_casefold(text.data(), static_cast<gssize>(text.size()));
+  char* b = g_utf8_casefold(start.data(), static_cast<gssize>(start.size()));
+  const bool same = g_str_has_prefix(a, b);
+  g_free(a);
+  g_free(b);
+  return same;
+}
+
+}  // namespace
+
+bool CompletionMatches(const std::string& address, const std::string& typed) {
+  if (typed.empty()) return false;
+  if (StartsWithNoCase(address, typed)) return true;
+  std::string_view rest = address;
+  const size_t scheme_end = rest.find("://");
+  if (scheme_end != std::string_view::npos) rest.remove_prefix(scheme_end + 3);
+  if (StartsWithNoCase(rest, typed)) return true;
+  return StartsWithNoCase(AfterPrefix(rest, "www."), typed);
+}
+
+void SetAutoComplete(Gtk::Entry& box, int flags) {
+  UrlHistory* history = ThePlatform().url_history;
+  if ((flags & kShacfUrlHistory) == 0 || history == nullptr) return;
+  static HistoryModel model(*history);
+  auto completion = Gtk::EntryCompletion::create();
+  completion->set_model(model.Store());
+  completion->set_text_column(TheColumns().address);
+  completion->set_minimum_key_length(1);
+  completion->set_match_func([](const Glib::ustring& typed, const Gtk::TreeModel::const_iterator& row) {
+    return CompletionMatches(Glib::ustring((*row)[TheColumns().address]), typed);
+  });
+  box.set_completion(completion);
+}
+
+}  // namespace lumetta

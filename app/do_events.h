@@ -1,0 +1,32 @@
+#pragma once
+
+namespace lumetta {
+
+// Runs the main context until nothing is pending, then returns. Any window may be closed while
+// this runs: callers that touch their window afterwards check it is still open first.
+void DoEvents();
+
+// Marks a stretch in which the main loop runs nested (DoEvents, modal dialogs). Closed windows
+// are destroyed only when no such stretch is on the stack, so a handler that yielded never
+// returns into a destroyed object.
+class YieldScope {
+ public:
+  YieldScope();
+  ~YieldScope();
+  YieldScope(const YieldScope&) = delete;
+  YieldScope& operator=(const YieldScope&) = delete;
+
+  static bool Active();
+};
+
+}  // namespace lumetta
+
+namespace lumetta {
+
+// Runs `task` from the main loop once no yield is on the stack: the place to destroy objects
+// whose handlers may still be running further up.
+void RunAfterYields(void (*task)(void*), void* data);
+// Forgets every pending `task` for `data`, for an owner that goes away first.
+void CancelAfterYields(void (*task)(void*), void* data);
+
+}  // namespace lumetta

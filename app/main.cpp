@@ -1,0 +1,42 @@
+#include <glibmm/miscutils.h>
+#include <gtkmm/application.h>
+
+#include <memory>
+#include <string>
+
+#include "app/main_windows.h"
+#include "navigation/webkit_engine.h"
+#include "platform/hive_registry.h"
+#include "platform/platform.h"
+#include "platform/url_history.h"
+#include "ui/main_window/frm_main.h"
+
+int main(int argc, char** argv) {
+  using namespace lumetta;
+  Glib::set_prgname("lumetta");
+  Glib::set_application_name("琉梅塔");
+  // `lumetta URL` opens URL in the first window instead of the home page (the desktop file's
+  // %u, xdg-open).
+  const std::string first_url = argc > 1 ? argv[1] : "";
+
+  // Several processes may run side by side; each ends when its own last window closes.
+  auto application = Gtk::Application::create("net.lumetta.Browser", Gio::APPLICATION_NON_UNIQUE);
+
+  auto registry = HiveRegistry::ForThisUser();
+  auto history = FileUrlHistory::ForThisUser();
+  ThePlatform().registry = registry.get();
+  ThePlatform().url_history = history.get();
+  auto factory = CreateWebKitControlFactory(history.get());
+
+  std::unique_ptr<MainWindows> windows;
+  application->signal_activate().connect([&] {
+    windows = std::make_unique<MainWindows>(*factory, application);
+    frmMain& window = windows->CreateMainWindow();
+    window.mstrURLNewWindow = first_url;
+    window.Show();
+  });
+  char* program_only[] = {argv[0], nullptr};
+  const int status = application->run(1, program_only);
+  windows.reset();
+  return status;
+}
