@@ -1,0 +1,32 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace lumetta {
+
+// Members of one control array, by index. Indexes need not be contiguous.
+template <typename T>
+class ControlArray {
+ public:
+  template <typename... Args>
+  T& Load(int index, Args&&... args) {
+    auto& slot = members_[index];
+    slot = std::make_unique<T>(std::forward<Args>(args)..., index);
+    return *slot;
+  }
+  void Unload(int index) { members_.erase(index); }
+  bool Exists(int index) const { return members_.count(index) != 0; }
+  T& operator()(int index) const { return *members_.at(index); }
+  size_t Count() const { return members_.size(); }
+  int UBound() const { return members_.empty() ? -1 : members_.rbegin()->first; }
+
+  auto begin() const { return members_.begin(); }
+  auto end() const { return members_.end(); }
+
+ private:
+  std::map<int, std::unique_ptr<T>> members_;
+};
+
+}  // namespace lumetta

@@ -1,0 +1,18 @@
+#include "ui/controls/controls.h"
+
+#include <algorithm>
+
+namespace lumetta {
+
+void Controls::Remove(const Control& control) {
+  items_.erase(std::remove(items_.begin(), items_.end(), &control), items_.end());
+}
+
+Control* Controls::Find(const std::string& name, int index) const {
+  for (Control* control : items_) {
+    if (control->Name() == name && control->Index() == index) return control;
+  }
+  return nullptr;
+}
+
+}  // namespace lumetta

@@ -1,0 +1,90 @@
+#include "ui/controls/menu_item.h"
+
+#include <gtkmm/checkmenuitem.h>
+#include <gtkmm/separatormenuitem.h>
+
+namespace lumetta {
+
+std::string MnemonicLabel(const std::string& caption) {
+  std::string label;
+  label.reserve(caption.size() + 2);
+  for (size_t i = 0; i < caption.size(); ++i) {
+    const char c = caption[i];
+    if (c == '&') {
+      if (i + 1 < caption.size() && caption[i + 1] == '&') {
+        label += '&';
+        ++i;
+      } else if (i + 1 < caption.size()) {
+        label += '_';
+      }
+    } else if (c == '_') {
+      label += "__";
+    } else {
+      label += c;
+    }
+  }
+  return label;
+}
+
+MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, int index)
+    : Control(std::move(name), "Menu", index), kind_(kind) {
+  separator_ = caption == "-";
+  if (separator_) {
+    item_ = std::make_unique<Gtk::SeparatorMenuItem>();
+  } else if (kind == MenuKind::kCheck) {
+    item_ = std::make_unique<Gtk::CheckMenuItem>();
+  } else {
+    item_ = std::make_unique<Gtk::MenuItem>();
+  }
+  item_->set_use_underline(true);
+  item_->signal_activate().connect(sigc::mem_fun(*this, &MenuItem::OnActivate));
+  SetCaption(caption);
+  ApplyAll();
+}
+
+void MenuItem::ApplyCaption() {
+  if (!separator_) item_->set_label(MnemonicLabel(Caption()));
+}
+
+void MenuItem::SetChecked(bool checked) {
+  checked_ = checked;
+  if (auto* check = dynamic_cast<Gtk::CheckMenuItem*>(item_.get())) {
+    syncing_ = true;
+    check->set_active(checked);
+    syncing_ = false;
+  }
+}
+
+void MenuItem::OnActivate() {
+  if (syncing_ || kind_ == MenuKind::kSubmenu || separator_) return;
+  // GTK ticks a check item on its own; the mark follows the item's state, which only the
+  // item's handler changes.
+  SetChecked(checked_);
+  Click.emit(Index());
+}
+
+void MenuItem::Append(MenuItem& child) {
+  if (!submenu_) {
+    submenu_ = std::make_unique<Gtk::Menu>();
+    item_->set_submenu(*submenu_);
+  }
+  submenu_->append(child.Item());
+}
+
+void MenuItem::Insert(MenuItem& child, int position) {
+  if (!submenu_) {
+    submenu_ = std::make_unique<Gtk::Menu>();
+    item_->set_submenu(*submenu_);
+  }
+  submenu_->insert(child.Item(), position);
+}
+
+void MenuItem::Remove(MenuItem& child) {
+  if (submenu_) submenu_->remove(child.Item());
+}
+
+void MenuItem::SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key) {
+  item_->add_accelerator("activate", accelerators, key, Gdk::ModifierType(0), Gtk::ACCEL_VISIBLE);
+}
+
+}  // namespace lumetta

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtkmm/accelgroup.h>
+#include <gtkmm/menu.h>
+#include <gtkmm/menuitem.h>
+
+#include <memory>
+
+#include "ui/controls/control.h"
+
+namespace lumetta {
+
+// The GTK label for a caption: "&" marks the access key, "&&" is a literal "&", and a literal
+// "_" is kept as such.
+std::string MnemonicLabel(const std::string& caption);
+
+enum class MenuKind {
+  kCommand,  // a plain item
+  kCheck,    // an item that can carry a check mark
+  kSubmenu,  // an item that opens a submenu
+};
+
+// A menu item. The caption "-" makes a separator line.
+class MenuItem : public Control {
+ public:
+  MenuItem(std::string name, const std::string& caption, MenuKind kind = MenuKind::kCommand,
+           int index = kNoIndex);
+
+  Gtk::Widget* Widget() override { return item_.get(); }
+  Gtk::MenuItem& Item() { return *item_; }
+  bool IsSeparator() const { return separator_; }
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+
+  // Appends a child to this item's submenu, or inserts it before `position`.
+  void Append(MenuItem& child);
+  void Insert(MenuItem& child, int position);
+  void Remove(MenuItem& child);
+  Gtk::Menu* Submenu() { return submenu_.get(); }
+
+  // Shows `key` as the item's shortcut and makes it choose the item.
+  void SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key);
+
+  sigc::signal<void(int index)> Click;
+
+  // Chooses the item as the user would.
+  void PerformClick() { item_->activate(); }
+
+ protected:
+  void ApplyCaption() override;
+
+ private:
+  void OnActivate();
+
+  MenuKind kind_;
+  bool separator_ = false;
+  bool checked_ = false;
+  bool syncing_ = false;
+  std::unique_ptr<Gtk::MenuItem> item_;
+  std::unique_ptr<Gtk::Menu> submenu_;
+};
+
+}  // namespace lumetta

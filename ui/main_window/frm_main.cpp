@@ -1,0 +1,117 @@
+#include "ui/main_window/frm_main.h"
+
+#include "app/auto_complete.h"
+#include "app/settings.h"
+#include "navigation/do_navigate.h"
+#include "navigation/navigation_commands.h"
+#include "ui/main_window/main_layout.h"
+#include "ui/main_window/toolbar.h"
+#include "ui/main_window/window_host.h"
+
+namespace lumetta {
+
+namespace {
+
+constexpr char kMainCaption[] = "琉梅塔(Lumetta)";
+constexpr double kDesignClientWidth = 12585;
+constexpr double kDesignClientHeight = 8205;
+
+int instances = 0;
+
+}  // namespace
+
+frmMain::frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control)
+    : BrowserOwner{std::move(control)},
+      Form("frmMain", kMainCaption, kDesignClientWidth, kDesignClientHeight),
+      MainControls(*browser),
+      host_(host) {
+  ++instances;
+  Window().set_icon_name("lumetta");
+  MainControls::Build(*this, GetControls());
+  MainMenus::Build(*this, GetControls());
+  ConnectEvents();
+}
+
+frmMain::~frmMain() {
+  // The control owns its view and destroys it itself, after the window's widgets are gone.
+  picMainWeb.Layout().remove(webMain.Get().GetWidget());
+  --instances;
+}
+
+int frmMain::InstanceCount() { return instances; }
+
+template <typename Signal, typename Slot>
+void frmMain::Connect(Signal& signal, Slot slot) {
+  connections_.push_back(signal.connect(slot));
+}
+
+void frmMain::ConnectEvents() {
+  Connect(QueryUnload, [this] { Unload(); });
+  Connect(Resize, [this] { FormResize(); });
+  Connect(Activate, [this] { webMain->GrabFocus(); });
+  Connect(picMainWeb.DblClick, [this] { Unload(); });
+
+  Connect(txtURL.GotFocus, [this] { txtURL_GotFocus(*this); });
+  Connect(txtURL.KeyDown, [this](int key, int shift) { txtURL_KeyDown(*this, key, shift); });
+
+  Connect(mnuMainFileNewLabel.Click, [this](int) { mnuMainFileNewLabel_Click(*this); });
+  Connect(mnuMainFileOffLine.Click, [this](int) { mnuMainFileOffLine_Click(*this); });
+  Connect(mnuMainFileExit.Click, [this](int) { Unload(); });
+  Connect(mnuMainViewGoHomePage.Click, [this](int) { mnuMainViewGoHomePage_Click(*this); });
+  Connect(mnuMainViewGoBack.Click, [this](int) { mnuMainViewGoBack_Click(*this); });
+  Connect(mnuMainViewGoForword.Click, [this](int) { mnuMainViewGoForword_Click(*this); });
+  Connect(mnuMainViewStop.Click, [this](int) { mnuMainViewStop_Click(*this); });
+  Connect(mnuMainViewRefresh.Click, [this](int) { mnuMainViewRefresh_Click(*this); });
+
+  for (auto& [index, button] : imgToolBar) {
+    Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
+  }
+}
+
+void frmMain::Show() {
+  if (loaded_) {
+    Window().present();
+    return;
+  }
+  loaded_ = true;
+  const std::weak_ptr<void> alive = Alive();
+  FormLoad();
+  if (!alive.expired()) RunActivate();
+}
+
+void frmMain::FormLoad() {
+  Window().maximize();
+  Window().show_all();
+  InitSettings();
+  webMain->SetRegisterAsBrowser(true);
+  webMain->SetSilent(true);
+  if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
+  SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
+  DoNavigate(*this, mstrURLNewWindow);
+}
+
+void frmMain::FormResize() {
+  const MainLayoutControls layout{picMainToolBar, picBar1,  picBar2,        imgToolBar(kToolBack),
+                                  imgToolBar(kToolForward), imgToolBar(kToolStop),
+                                  imgToolBar(kToolRefresh), txtURL, picMainWeb, webMain};
+  LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
+}
+
+void frmMain::Unload() { host_.Unload(*this); }
+
+void frmMain::Detach() {
+  alive_.reset();
+  for (sigc::connection& connection : connections_) connection.disconnect();
+  connections_.clear();
+  Window().hide();
+}
+
+void frmMain::DoAddNewWindow(const std::string& url) {
+  frmMain& window = host_.CreateMainWindow();
+  window.mstrURLNewWindow = url;
+  const std::weak_ptr<void> alive = window.Alive();
+  window.Show();
+  if (!alive.expired()) window.txtURL.SetFocus();
+}
+
+}  // namespace lumetta

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "navigation/browser_control.h"
+#include "ui/controls/form.h"
+#include "ui/main_window/main_controls.h"
+#include "ui/main_window/main_menus.h"
+
+namespace lumetta {
+
+class WindowHost;
+
+namespace detail {
+// Holds the window's browser control so that it exists before the controls that refer to it.
+struct BrowserOwner {
+  std::unique_ptr<BrowserControl> browser;
+};
+}  // namespace detail
+
+// A main browser window: its controls, menus and the events that tie them to their handlers.
+class frmMain : private detail::BrowserOwner,
+                public Form,
+                public MainControls,
+                public MainMenus {
+ public:
+  frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control);
+  ~frmMain() override;
+
+  // The address the window opens when it loads; empty means the home page.
+  std::string mstrURLNewWindow;
+
+  // Shows the window; the first time, it loads (Form_Load).
+  void Show();
+  // Closes this window only.
+  void Unload();
+  // Opens a new main window on `url`, with the keyboard focus in its address box.
+  void DoAddNewWindow(const std::string& url);
+
+  // Expires when the window closes. Code that yielded to the main loop checks it before it
+  // touches the window again.
+  std::weak_ptr<void> Alive() const { return alive_; }
+  bool IsLoaded() const { return loaded_; }
+
+  // Called by the host as the window closes: no event reaches it any more.
+  void Detach();
+
+  // Live window objects in the process.
+  static int InstanceCount();
+
+ private:
+  void ConnectEvents();
+  void FormLoad();
+  void FormResize();
+  template <typename Signal, typename Slot>
+  void Connect(Signal& signal, Slot slot);
+
+  WindowHost& host_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  bool loaded_ = false;
+  std::vector<sigc::connection> connections_;
+};
+
+}  // namespace lumetta

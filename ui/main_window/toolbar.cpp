@@ -1,0 +1,30 @@
+#include "ui/main_window/toolbar.h"
+
+#include "navigation/navigation_commands.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta {
+
+void imgToolBar_Click(frmMain& form, int index) {
+  switch (index) {
+    case kToolBack:
+      mnuMainViewGoBack_Click(form);
+      break;
+    case kToolForward:
+      mnuMainViewGoForword_Click(form);
+      break;
+    case kToolStop:
+      mnuMainViewStop_Click(form);
+      break;
+    case kToolRefresh:
+      mnuMainViewRefresh_Click(form);
+      break;
+    case kToolHome:
+      mnuMainViewGoHomePage_Click(form);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace lumetta
