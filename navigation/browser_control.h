@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtkmm/widget.h>
+#include <sigc++/sigc++.h>
+
+#include <memory>
+#include <string>
+
+namespace lumetta {
+
+// Command numbers carried by CommandStateChange.
+inline constexpr int kCscNavigateForward = 1;
+inline constexpr int kCscNavigateBack = 2;
+
+// Title of the control's own page for a server that cannot be reached.
+inline constexpr const char* kServerNotFoundTitle = "找不到服务器";
+
+// The web-browser control of a window: the members the window uses and the events it handles.
+// Calls that can fail return false; callers may ignore it.
+class BrowserControl {
+ public:
+  virtual ~BrowserControl() = default;
+
+  virtual Gtk::Widget& GetWidget() = 0;
+
+  virtual bool Navigate(const std::string& url) = 0;
+  virtual bool GoBack() = 0;
+  virtual bool GoForward() = 0;
+  virtual bool Refresh() = 0;
+  virtual bool Stop() = 0;
+
+  virtual void SetRegisterAsBrowser(bool value) = 0;
+  virtual bool RegisterAsBrowser() const = 0;
+  virtual void SetSilent(bool value) = 0;
+  virtual bool Silent() const = 0;
+  virtual void SetOffline(bool value) = 0;
+  virtual bool Offline() const = 0;
+
+  // Title and top-level address of the current page.
+  virtual std::string LocationName() const = 0;
+  virtual std::string LocationURL() const = 0;
+
+  virtual void GrabFocus() = 0;
+
+  // A new control that a page's new-window request can open into. Only valid while a
+  // NewWindow2 handler runs; elsewhere it gives a free-standing control.
+  virtual std::unique_ptr<BrowserControl> CreateRelated() = 0;
+
+  // Raised before each navigation, top level and frames alike.
+  sigc::signal<void(const std::string& url)> BeforeNavigate2;
+  // A page asks for a new window. The handler sets `new_control` to the control the page is to
+  // open in (one made by CreateRelated); leaving it null refuses the window.
+  sigc::signal<void(BrowserControl*& new_control)> NewWindow2;
+  // Raised once for every completed document, frames included, with that document's address.
+  sigc::signal<void(const std::string& url)> DocumentComplete;
+  sigc::signal<void(const std::string& text)> TitleChange;
+  sigc::signal<void(int command, bool enable)> CommandStateChange;
+};
+
+// Makes the controls of main windows. The application owns the one that drives the engine;
+// tests install a fake.
+class BrowserControlFactory {
+ public:
+  virtual ~BrowserControlFactory() = default;
+  virtual std::unique_ptr<BrowserControl> Create() = 0;
+};
+
+}  // namespace lumetta

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace lumetta {
+
+class frmMain;
+
+// The text with leading and trailing blanks (U+0020 only) removed.
+std::string TrimSpaces(const std::string& text);
+
+void txtURL_GotFocus(frmMain& form);
+void txtURL_KeyDown(frmMain& form, int key_code, int shift);
+
+void mnuMainViewGoBack_Click(frmMain& form);
+void mnuMainViewGoForword_Click(frmMain& form);
+void mnuMainViewGoHomePage_Click(frmMain& form);
+void mnuMainViewStop_Click(frmMain& form);
+void mnuMainViewRefresh_Click(frmMain& form);
+void mnuMainFileNewLabel_Click(frmMain& form);
+void mnuMainFileOffLine_Click(frmMain& form);
+
+}  // namespace lumetta

@@ -1,0 +1,326 @@
+#include "navigation/webkit_browser_control.h"
+
+#include <gtkmm/widget.h>
+
+#include "navigation/address_fixup.h"
+#include "navigation/error_page.h"
+#include "navigation/offline_filter.h"
+#include "platform/url_history.h"
+
+namespace lumetta {
+
+namespace {
+
+// Frame documents report their completion from a script world of our own, which page scripts
+// cannot reach, so a page cannot fake the reports. The top document is covered by the view's
+// own load events.
+constexpr char kScriptWorld[] = "lumetta";
+constexpr char kFrameLoadHandler[] = "frameLoad";
+constexpr char kFrameLoadScript[] = R"(
+(function () {
+  if (window === window.top) return;
+  window.addEventListener('load', function () {
+    var href = location.href;
+    if (href === 'about:blank' || href === 'about:srcdoc') return;
+    window.webkit.messageHandlers.frameLoad.postMessage(href);
+  });
+})();
+)";
+
+std::string Text(const char* text) { return text != nullptr ? text : ""; }
+
+// Failures that mean the server could not be found or reached.
+bool IsUnreachable(const GError* error) {
+  if (error->domain == G_RESOLVER_ERROR) return true;
+  if (error->domain != G_IO_ERROR) return false;
+  switch (error->code) {
+    case G_IO_ERROR_CONNECTION_REFUSED:
+    case G_IO_ERROR_HOST_UNREACHABLE:
+    case G_IO_ERROR_NETWORK_UNREACHABLE:
+    case G_IO_ERROR_HOST_NOT_FOUND:
+    case G_IO_ERROR_TIMED_OUT:
+    case G_IO_ERROR_PROXY_FAILED:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Failures that are not the page's fault and show nothing: a stopped or superseded load, a
+// response turned away, an address the engine cannot show.
+bool IsQuietFailure(const GError* error) {
+  if (error->domain == WEBKIT_NETWORK_ERROR) return error->code == WEBKIT_NETWORK_ERROR_CANCELLED;
+  if (error->domain == WEBKIT_POLICY_ERROR) {
+    return error->code == WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE ||
+           error->code == WEBKIT_POLICY_ERROR_CANNOT_SHOW_URI ||
+           error->code == WEBKIT_POLICY_ERROR_CANNOT_SHOW_MIME_TYPE;
+  }
+  return false;
+}
+
+bool IsNetworkAddress(const char* uri) {
+  return uri != nullptr && (g_str_has_prefix(uri, "http:") || g_str_has_prefix(uri, "https:") ||
+                            g_str_has_prefix(uri, "ws:") || g_str_has_prefix(uri, "wss:"));
+}
+
+}  // namespace
+
+WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
+                                           WebKitWebView* related)
+    : shared_(std::move(shared)), related_(related) {
+  content_manager_ = webkit_user_content_manager_new();
+  if (related != nullptr) {
+    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related,
+                                         "user-content-manager", content_manager_, nullptr));
+  } else {
+    view_ = WEBKIT_WEB_VIEW(
+        g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", content_manager_, nullptr));
+  }
+  g_object_ref_sink(view_);
+  widget_ = Glib::wrap(GTK_WIDGET(view_));
+  InstallFrameReports();
+  ConnectSignals();
+}
+
+WebKitBrowserControl::~WebKitBrowserControl() {
+  g_signal_handlers_disconnect_by_data(view_, this);
+  g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
+  g_signal_handlers_disconnect_by_data(content_manager_, this);
+  webkit_web_view_stop_loading(view_);
+  gtk_widget_destroy(GTK_WIDGET(view_));
+  g_object_unref(view_);
+  g_object_unref(content_manager_);
+}
+
+void WebKitBrowserControl::InstallFrameReports() {
+  g_signal_connect(content_manager_, "script-message-received::frameLoad",
+                   G_CALLBACK(&WebKitBrowserControl::OnFrameLoad), this);
+  webkit_user_content_manager_register_script_message_handler_in_world(
+      content_manager_, kFrameLoadHandler, kScriptWorld);
+  WebKitUserScript* script = webkit_user_script_new_for_world(
+      kFrameLoadScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kScriptWorld, nullptr, nullptr);
+  webkit_user_content_manager_add_script(content_manager_, script);
+  webkit_user_script_unref(script);
+}
+
+void WebKitBrowserControl::ConnectSignals() {
+  g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy),
+                   this);
+  g_signal_connect(view_, "load-changed", G_CALLBACK(&WebKitBrowserControl::OnLoadChanged), this);
+  g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
+  g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
+  g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
+  g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate),
+                   this);
+  g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
+                   this);
+  g_signal_connect(webkit_web_view_get_back_forward_list(view_), "changed",
+                   G_CALLBACK(&WebKitBrowserControl::OnBackForwardChanged), this);
+}
+
+Gtk::Widget& WebKitBrowserControl::GetWidget() { return *widget_; }
+
+bool WebKitBrowserControl::Navigate(const std::string& url) {
+  const std::optional<std::string> address = FixUpAddress(url);
+  if (!address) return false;
+  webkit_web_view_load_uri(view_, address->c_str());
+  return true;
+}
+
+bool WebKitBrowserControl::GoBack() {
+  if (!webkit_web_view_can_go_back(view_)) return false;
+  webkit_web_view_go_back(view_);
+  return true;
+}
+
+bool WebKitBrowserControl::GoForward() {
+  if (!webkit_web_view_can_go_forward(view_)) return false;
+  webkit_web_view_go_forward(view_);
+  return true;
+}
+
+bool WebKitBrowserControl::Refresh() {
+  webkit_web_view_reload(view_);
+  return true;
+}
+
+bool WebKitBrowserControl::Stop() {
+  webkit_web_view_stop_loading(view_);
+  return true;
+}
+
+void WebKitBrowserControl::SetOffline(bool value) {
+  offline_ = value;
+  if (value && !offline_filter_added_) {
+    if (!shared_->offline_filter) shared_->offline_filter = std::make_unique<OfflineFilter>();
+    // Waiting for the filter runs the main loop; the value may have been set back meanwhile.
+    WebKitUserContentFilter* filter = shared_->offline_filter->Get();
+    if (filter != nullptr && offline_ && !offline_filter_added_) {
+      webkit_user_content_manager_add_filter(content_manager_, filter);
+      offline_filter_added_ = true;
+    }
+  } else if (!value && offline_filter_added_) {
+    webkit_user_content_manager_remove_all_filters(content_manager_);
+    offline_filter_added_ = false;
+  }
+}
+
+std::string WebKitBrowserControl::LocationName() const {
+  const std::string title = Text(webkit_web_view_get_title(view_));
+  return title.empty() ? LocationURL() : title;
+}
+
+std::string WebKitBrowserControl::LocationURL() const {
+  return Text(webkit_web_view_get_uri(view_));
+}
+
+void WebKitBrowserControl::GrabFocus() { gtk_widget_grab_focus(GTK_WIDGET(view_)); }
+
+std::unique_ptr<BrowserControl> WebKitBrowserControl::CreateRelated() {
+  return std::make_unique<WebKitBrowserControl>(shared_, creating_window_ ? view_ : nullptr);
+}
+
+void WebKitBrowserControl::RaiseCommandStates() {
+  const bool back = webkit_web_view_can_go_back(view_);
+  const bool forward = webkit_web_view_can_go_forward(view_);
+  const bool back_changed = can_go_back_ != back;
+  const bool forward_changed = can_go_forward_ != forward;
+  can_go_back_ = back;
+  can_go_forward_ = forward;
+  if (back_changed) CommandStateChange.emit(kCscNavigateBack, back);
+  if (forward_changed) CommandStateChange.emit(kCscNavigateForward, forward);
+}
+
+// A page without a title is named by its address. An error page is named only by its own title,
+// so the window can recognise it before the address would replace the caption.
+void WebKitBrowserControl::RaiseTitle() {
+  std::string text = Text(webkit_web_view_get_title(view_));
+  if (text.empty()) {
+    if (showing_error_page_ || error_page_pending_) return;
+    text = LocationURL();
+  }
+  if (last_title_ == text) return;
+  last_title_ = text;
+  TitleChange.emit(text);
+}
+
+bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const GError* error) {
+  ErrorPageKind kind = ErrorPageKind::kOther;
+  if (offline_) {
+    kind = ErrorPageKind::kOffline;
+  } else if (IsUnreachable(error)) {
+    kind = ErrorPageKind::kServerNotFound;
+  }
+  const std::string message = kind == ErrorPageKind::kOther ? Text(error->message) : "";
+  const std::string html = ErrorPageHtml(kind, failing_uri, message);
+  error_page_pending_ = true;
+  webkit_web_view_load_alternate_html(view_, html.c_str(), failing_uri.c_str(), nullptr);
+  return true;
+}
+
+gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+                                              WebKitPolicyDecisionType type, gpointer data) {
+  if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
+      WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  // Handlers may run the main loop; the decision must outlive them.
+  g_object_ref(decision);
+  self->BeforeNavigate2.emit(Text(uri));
+  if (self->offline_ && !self->offline_filter_added_ && IsNetworkAddress(uri)) {
+    webkit_policy_decision_ignore(decision);
+  } else {
+    webkit_policy_decision_use(decision);
+  }
+  g_object_unref(decision);
+  return TRUE;
+}
+
+void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event,
+                                         gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  switch (event) {
+    case WEBKIT_LOAD_STARTED:
+    case WEBKIT_LOAD_REDIRECTED:
+      break;
+    case WEBKIT_LOAD_COMMITTED: {
+      self->showing_error_page_ = self->error_page_pending_;
+      self->error_page_pending_ = false;
+      const std::string uri = self->LocationURL();
+      if (!self->showing_error_page_ && uri != "about:blank" && self->shared_->history) {
+        self->shared_->history->Record(uri);
+      }
+      self->RaiseTitle();
+      self->RaiseCommandStates();
+      break;
+    }
+    case WEBKIT_LOAD_FINISHED:
+      self->RaiseCommandStates();
+      // A failed load finishes too; its error page reports its own completion.
+      if (!self->error_page_pending_) self->DocumentComplete.emit(self->LocationURL());
+      break;
+  }
+}
+
+gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri,
+                                            GError* error, gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  if (IsQuietFailure(error)) {
+    self->error_page_pending_ = false;
+    // A stopped load leaves the previous page in place; it has nothing new to complete.
+    return TRUE;
+  }
+  return self->ShowErrorPage(Text(uri), error);
+}
+
+void WebKitBrowserControl::OnTitle(GObject*, GParamSpec*, gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->RaiseTitle();
+}
+
+void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*,
+                                                WebKitBackForwardListItem*, gpointer,
+                                                gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->RaiseCommandStates();
+}
+
+GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction*,
+                                          gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  BrowserControl* opened = nullptr;
+  self->creating_window_ = true;
+  self->NewWindow2.emit(opened);
+  self->creating_window_ = false;
+  auto* control = dynamic_cast<WebKitBrowserControl*>(opened);
+  if (control == nullptr) return nullptr;
+  // The engine aborts on a view that is not related to the opener.
+  if (control->related_ != self->view_) return nullptr;
+  return GTK_WIDGET(control->view_);
+}
+
+gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
+                                              gpointer data) {
+  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
+  // Go on without credentials: the server's own refusal page shows instead of a prompt.
+  webkit_authentication_request_authenticate(request, nullptr);
+  return TRUE;
+}
+
+gboolean WebKitBrowserControl::OnPermission(WebKitWebView*, WebKitPermissionRequest* request,
+                                            gpointer data) {
+  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
+  webkit_permission_request_deny(request);
+  return TRUE;
+}
+
+void WebKitBrowserControl::OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult* result,
+                                       gpointer data) {
+  JSCValue* value = webkit_javascript_result_get_js_value(result);
+  if (!jsc_value_is_string(value)) return;
+  char* href = jsc_value_to_string(value);
+  static_cast<WebKitBrowserControl*>(data)->DocumentComplete.emit(Text(href));
+  g_free(href);
+}
+
+}  // namespace lumetta

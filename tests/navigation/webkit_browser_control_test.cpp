@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+#include <gtkmm/window.h>
+#include <webkit2/webkit2.h>
+
+#include <memory>
+
+#include "navigation/webkit_engine.h"
+#include "platform/url_history.h"
+#include "tests/support/local_server.h"
+#include "tests/support/wait.h"
+
+namespace lumetta {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MemoryHistory : public UrlHistory {
+ public:
+  void Record(const std::string& url) override { entries.push_back(url); }
+  std::vector<std::string> Entries() const override { return entries; }
+  void Clear() override { entries.clear(); }
+  std::vector<std::string> entries;
+};
+
+// Everything one control raised, in order.
+struct EventLog {
+  void Attach(BrowserControl& control) {
+    control.BeforeNavigate2.connect([this](const std::string& url) { before.push_back(url); });
+    control.DocumentComplete.connect([this](const std::string& url) { complete.push_back(url); });
+    control.TitleChange.connect([this](const std::string& text) { titles.push_back(text); });
+    control.CommandStateChange.connect([this](int command, bool enable) {
+      states.push_back(std::to_string(command) + (enable ? "+" : "-"));
+    });
+  }
+  Strings before, complete, titles, states;
+};
+
+class WebKitControlTest : public testing::Test {
+ protected:
+  WebKitControlTest() {
+    server_.Serve("/a", "<html><head><title>页面甲</title></head><body>a</body></html>");
+    server_.Serve("/b", "<html><head><title>Page B</title></head><body>b</body></html>");
+    server_.Serve("/frame", "<html><head><title>frame</title></head><body>f</body></html>");
+    server_.Serve("/framed", "<html><head><title>framed</title></head><body>"
+                             "<iframe src=\"/frame\"></iframe></body></html>");
+    server_.Serve("/untitled", "<html><body>no title</body></html>");
+    control_ = factory_->Create();
+    log_.Attach(*control_);
+    window_.add(control_->GetWidget());
+    window_.set_default_size(400, 300);
+    window_.show_all();
+  }
+  ~WebKitControlTest() override { window_.remove(); }
+
+  bool Load(const std::string& url) {
+    const size_t done = log_.complete.size();
+    control_->Navigate(url);
+    return test::WaitUntil([&] { return log_.complete.size() > done && !Loading(); });
+  }
+  bool Loading() {
+    return webkit_web_view_is_loading(WEBKIT_WEB_VIEW(control_->GetWidget().gobj()));
+  }
+  void RunScript(const std::string& script) {
+    webkit_web_view_evaluate_javascript(WEBKIT_WEB_VIEW(control_->GetWidget().gobj()),
+                                        script.c_str(), -1, nullptr, nullptr, nullptr, nullptr,
+                                        nullptr);
+  }
+
+  test::LocalServer server_;
+  MemoryHistory history_;
+  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(&history_);
+  std::unique_ptr<BrowserControl> control_;
+  EventLog log_;
+  Gtk::Window window_;
+};
+
+TEST_F(WebKitControlTest, EventsOfAFramedPage) {
+  ASSERT_TRUE(Load(server_.Url("/framed")));
+  EXPECT_EQ(log_.before, (Strings{server_.Url("/framed"), server_.Url("/frame")}));
+  // The frame's document completes first, then the top-level one.
+  EXPECT_EQ(log_.complete, (Strings{server_.Url("/frame"), server_.Url("/framed")}));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "framed"; }));
+  EXPECT_EQ(log_.titles.back(), "framed");
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/framed"));
+  EXPECT_EQ(log_.states, (Strings{"2-", "1-"}));
+}
+
+TEST_F(WebKitControlTest, BackAndForwardStatesFollowTheHistory) {
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  ASSERT_TRUE(Load(server_.Url("/b")));
+  EXPECT_EQ(log_.states, (Strings{"2-", "1-", "2+"}));
+  ASSERT_TRUE(control_->GoBack());
+  ASSERT_TRUE(test::WaitUntil([&] { return log_.states.size() == 5; }));
+  EXPECT_EQ(log_.states, (Strings{"2-", "1-", "2+", "2-", "1+"}));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationURL() == server_.Url("/a"); }));
+  EXPECT_FALSE(control_->GoBack());
+  ASSERT_TRUE(control_->GoForward());
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationURL() == server_.Url("/b"); }));
+}
+
+TEST_F(WebKitControlTest, TitlesAreTheChineseTitleOrTheAddress) {
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  EXPECT_TRUE(test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "页面甲"; }));
+  ASSERT_TRUE(Load(server_.Url("/untitled")));
+  EXPECT_TRUE(test::WaitUntil(
+      [&] { return !log_.titles.empty() && log_.titles.back() == server_.Url("/untitled"); }));
+  EXPECT_EQ(control_->LocationName(), server_.Url("/untitled"));
+}
+
+TEST_F(WebKitControlTest, UnknownHostShowsTheNotFoundPage) {
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  const std::string missing = "http://no-such-host.invalid/page";
+  ASSERT_TRUE(Load(missing));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
+  EXPECT_EQ(control_->LocationURL(), missing);
+  EXPECT_EQ(log_.complete.back(), missing);
+  // The address never stands in for the caption of an error page.
+  for (const std::string& title : log_.titles) EXPECT_NE(title, missing);
+  EXPECT_EQ(history_.entries, Strings{server_.Url("/a")});
+}
+
+// A loopback port nothing listens on.
+int ClosedPort() {
+  GSocketListener* listener = g_socket_listener_new();
+  const guint16 port = g_socket_listener_add_any_inet_port(listener, nullptr, nullptr);
+  g_socket_listener_close(listener);
+  g_object_unref(listener);
+  return port;
+}
+
+TEST_F(WebKitControlTest, RefusedConnectionIsAnUnreachableServer) {
+  ASSERT_TRUE(Load("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
+}
+
+TEST_F(WebKitControlTest, OfflineNoRequestLeavesTheMachine) {
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  const size_t requests = server_.Requests().size();
+  control_->SetOffline(true);
+  EXPECT_TRUE(control_->Offline());
+  RunScript("fetch('/fetched')");
+  ASSERT_TRUE(Load(server_.Url("/b")));
+  test::RunFor(300);
+  EXPECT_EQ(server_.Requests().size(), requests);
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "脱机工作"; }));
+
+  control_->SetOffline(false);
+  ASSERT_TRUE(Load(server_.Url("/b")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "Page B"; }));
+  EXPECT_EQ(server_.CountRequests("/b"), 1);
+}
+
+TEST_F(WebKitControlTest, SilentRefusesTheAuthenticationPrompt) {
+  test::LocalServer::Page protected_page;
+  protected_page.status = 401;
+  protected_page.headers["WWW-Authenticate"] = "Basic realm=\"test\"";
+  protected_page.body = "<html><head><title>需要登录</title></head></html>";
+  server_.Serve("/private", protected_page);
+  control_->SetSilent(true);
+  ASSERT_TRUE(Load(server_.Url("/private")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "需要登录"; }));
+}
+
+TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {
+  ASSERT_TRUE(Load(server_.Url("/framed")));
+  ASSERT_TRUE(Load("about:blank"));
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  EXPECT_EQ(history_.entries, (Strings{server_.Url("/framed"), server_.Url("/a")}));
+}
+
+TEST_F(WebKitControlTest, TypedTextIsResolvedByTheControl) {
+  ASSERT_TRUE(Load(""));
+  EXPECT_EQ(control_->LocationURL(), "about:blank");
+  const std::string host_and_path = server_.Url("/a").substr(7);
+  ASSERT_TRUE(Load(host_and_path));
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/a"));
+  EXPECT_FALSE(control_->Navigate("javascript:alert(1)"));
+}
+
+TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {
+  server_.Serve("/opener", "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
+  std::unique_ptr<BrowserControl> popup;
+  EventLog popup_log;
+  Gtk::Window popup_window;
+  control_->NewWindow2.connect([&](BrowserControl*& opened) {
+    popup = control_->CreateRelated();
+    popup_log.Attach(*popup);
+    popup_window.add(popup->GetWidget());
+    popup_window.show_all();
+    opened = popup.get();
+  });
+  ASSERT_TRUE(Load(server_.Url("/opener")));
+  RunScript("document.getElementById('l').click()");
+  ASSERT_TRUE(test::WaitUntil([&] { return popup && popup->LocationURL() == server_.Url("/b"); }));
+  EXPECT_TRUE(test::WaitUntil([&] { return popup_log.complete.size() == 1; }));
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/opener"));
+  popup_window.remove();
+}
+
+TEST_F(WebKitControlTest, NewWindowRefusedWhenTheHandlerGivesNothing) {
+  server_.Serve("/opener", "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
+  int requests = 0;
+  control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
+  ASSERT_TRUE(Load(server_.Url("/opener")));
+  RunScript("document.getElementById('l').click()");
+  ASSERT_TRUE(test::WaitUntil([&] { return requests == 1; }));
+  test::RunFor(200);
+  EXPECT_EQ(server_.CountRequests("/b"), 0);
+}
+
+TEST_F(WebKitControlTest, ScriptWithoutAGestureOpensNoWindow) {
+  server_.Serve("/spam", "<html><body><script>setTimeout(function(){"
+                         "for (var i = 0; i < 100; i++) window.open('/b');}, 0)</script></body></html>");
+  int requests = 0;
+  control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
+  ASSERT_TRUE(Load(server_.Url("/spam")));
+  test::RunFor(300);
+  EXPECT_EQ(requests, 0);
+}
+
+}  // namespace
+}  // namespace lumetta

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtkmm/drawingarea.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "navigation/browser_control.h"
+
+namespace lumetta::test {
+
+// A browser control that records what the window asks of it; tests raise its events by hand.
+class FakeBrowserControl : public BrowserControl {
+ public:
+  FakeBrowserControl() { area_.set_can_focus(true); }
+
+  Gtk::Widget& GetWidget() override { return area_; }
+  bool Navigate(const std::string& url) override {
+    calls.push_back("Navigate " + url);
+    return true;
+  }
+  bool GoBack() override { return Record("GoBack"); }
+  bool GoForward() override { return Record("GoForward"); }
+  bool Refresh() override { return Record("Refresh"); }
+  bool Stop() override { return Record("Stop"); }
+  void SetRegisterAsBrowser(bool value) override { register_as_browser = value; }
+  bool RegisterAsBrowser() const override { return register_as_browser; }
+  void SetSilent(bool value) override { silent = value; }
+  bool Silent() const override { return silent; }
+  void SetOffline(bool value) override { offline = value; }
+  bool Offline() const override { return offline; }
+  std::string LocationName() const override { return location_name; }
+  std::string LocationURL() const override { return location_url; }
+  void GrabFocus() override { area_.grab_focus(); }
+  std::unique_ptr<BrowserControl> CreateRelated() override {
+    return std::make_unique<FakeBrowserControl>();
+  }
+
+  // The Navigate calls' addresses, in order.
+  std::vector<std::string> Navigations() const;
+
+  std::vector<std::string> calls;
+  bool register_as_browser = false;
+  bool silent = false;
+  bool offline = false;
+  std::string location_name;
+  std::string location_url;
+
+ private:
+  bool Record(const std::string& call) {
+    calls.push_back(call);
+    return true;
+  }
+
+  Gtk::DrawingArea area_;
+};
+
+// Makes fake controls and keeps track of them for the test.
+class FakeControlFactory : public BrowserControlFactory {
+ public:
+  std::unique_ptr<BrowserControl> Create() override;
+  // The controls made so far; they live as long as their windows.
+  std::vector<FakeBrowserControl*> made;
+};
+
+}  // namespace lumetta::test
