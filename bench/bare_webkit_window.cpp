@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
   g_signal_connect(window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
   GtkWidget* view = webkit_web_view_new();
   gtk_container_add(GTK_CONTAINER(window), view);
+  // Without a window manager (Xvfb) maximising does nothing; start at the browser's own size
+  // so both paint the same area.
+  gtk_window_set_default_size(GTK_WINDOW(window), 839, 574);
   gtk_window_maximize(GTK_WINDOW(window));
   webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view), argv[1]);
   gtk_widget_show_all(window);

@@ -60,6 +60,7 @@ class Control {
 
  protected:
   virtual void ApplyCaption() {}
+  virtual void ApplyToolTip();
   // Called once the widget exists, to show the state set so far.
   void ApplyAll();
 
@@ -67,7 +68,6 @@ class Control {
   void ApplyGeometry();
   void ApplyEnabled();
   void ApplyVisible();
-  void ApplyToolTip();
 
   std::string name_;
   std::string type_name_;

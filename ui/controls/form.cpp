@@ -12,15 +12,32 @@ const Form* active_form = nullptr;
 
 }  // namespace
 
+// The client area runs the form's resize before it places its children, so the geometry the
+// resize sets is the one this allocation uses.
+class Form::ClientArea : public Gtk::Layout {
+ public:
+  explicit ClientArea(Form& form) : form_(form) {}
+
+ protected:
+  void on_size_allocate(Gtk::Allocation& allocation) override {
+    form_.OnClientResize(allocation.get_width(), allocation.get_height());
+    Gtk::Layout::on_size_allocate(allocation);
+  }
+
+ private:
+  Form& form_;
+};
+
 Form::Form(std::string name, const std::string& caption, double client_width,
            double client_height)
-    : Control(std::move(name), "Form"), accelerators_(Gtk::AccelGroup::create()) {
+    : Control(std::move(name), "Form"),
+      client_(std::make_unique<ClientArea>(*this)),
+      accelerators_(Gtk::AccelGroup::create()) {
   window_.add_accel_group(accelerators_);
   window_.set_default_size(TwipsToPixels(client_width), TwipsToPixels(client_height));
   box_.pack_start(menu_bar_, Gtk::PACK_SHRINK);
-  box_.pack_start(client_, Gtk::PACK_EXPAND_WIDGET);
+  box_.pack_start(*client_, Gtk::PACK_EXPAND_WIDGET);
   window_.add(box_);
-  client_.signal_size_allocate().connect(sigc::mem_fun(*this, &Form::OnClientAllocate));
   window_.signal_delete_event().connect([this](GdkEventAny*) {
     QueryUnload.emit();
     return true;
@@ -45,10 +62,12 @@ void Form::RunActivate() {
   Activate.emit();
 }
 
-void Form::OnClientAllocate(Gtk::Allocation& allocation) {
-  if (allocation.get_width() == client_width_ && allocation.get_height() == client_height_) return;
-  client_width_ = allocation.get_width();
-  client_height_ = allocation.get_height();
+Gtk::Layout& Form::Client() { return *client_; }
+
+void Form::OnClientResize(int width, int height) {
+  if (width == client_width_ && height == client_height_) return;
+  client_width_ = width;
+  client_height_ = height;
   Resize.emit();
 }
 

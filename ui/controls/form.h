@@ -6,6 +6,8 @@
 #include <gtkmm/menubar.h>
 #include <gtkmm/window.h>
 
+#include <memory>
+
 #include "ui/controls/control.h"
 #include "ui/controls/controls.h"
 
@@ -21,12 +23,12 @@ class Form : public Control {
   ~Form() override;
 
   Gtk::Window& Window() { return window_; }
-  Gtk::Layout& Client() { return client_; }
+  Gtk::Layout& Client();
   Controls& GetControls() { return controls_; }
   const Glib::RefPtr<Gtk::AccelGroup>& Accelerators() const { return accelerators_; }
 
   void AddMenu(MenuItem& top);
-  void Add(Control& child) { child.PlaceIn(client_); }
+  void Add(Control& child) { child.PlaceIn(Client()); }
 
   // Size of the client area, below the menu bar, in twips.
   double ScaleWidth() const { return PixelsToTwips(client_width_); }
@@ -46,12 +48,13 @@ class Form : public Control {
   void ApplyCaption() override;
 
  private:
-  void OnClientAllocate(Gtk::Allocation& allocation);
+  class ClientArea;
+  void OnClientResize(int width, int height);
 
   Gtk::Window window_;
   Gtk::Box box_{Gtk::ORIENTATION_VERTICAL};
   Gtk::MenuBar menu_bar_;
-  Gtk::Layout client_;
+  std::unique_ptr<ClientArea> client_;
   Glib::RefPtr<Gtk::AccelGroup> accelerators_;
   Controls controls_;
   int client_width_ = 0;

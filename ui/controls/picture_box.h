@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtkmm/layout.h>
+#include <gtkmm/tooltip.h>
 
 #include "ui/controls/control.h"
 
@@ -17,8 +18,12 @@ class PictureBox : public Control {
 
   sigc::signal<void()> DblClick;
 
+ protected:
+  void ApplyToolTip() override;
+
  private:
   bool OnButtonPress(GdkEventButton* event);
+  bool OnQueryToolTip(int x, int y, bool keyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip);
 
   Gtk::Layout layout_;
 };

@@ -76,12 +76,14 @@ void frmMain::Show() {
   loaded_ = true;
   const std::weak_ptr<void> alive = Alive();
   FormLoad();
-  if (!alive.expired()) RunActivate();
+  // Like any form, the window appears once its load has finished, unless the load closed it.
+  if (alive.expired()) return;
+  Window().show_all();
+  RunActivate();
 }
 
 void frmMain::FormLoad() {
   Window().maximize();
-  Window().show_all();
   InitSettings();
   webMain->SetRegisterAsBrowser(true);
   webMain->SetSilent(true);
