@@ -22,6 +22,8 @@ class MainWindows : public WindowHost {
   void Unload(frmMain& window) override;
 
   size_t OpenCount() const { return open_.size(); }
+  // The open windows, oldest first.
+  frmMain& OpenWindow(size_t position) const { return *open_.at(position); }
   // The window created first, while it is open.
   frmMain* DefaultWindow() const { return default_window_; }
 

@@ -87,6 +87,8 @@ TEST_F(NavigationTest, RealEnterKeyReachesTheHandler) {
   event->key.window = GDK_WINDOW(g_object_ref(form.txtURL.Entry().get_window()->gobj()));
   event->key.keyval = GDK_KEY_Return;
   event->key.state = GDK_SHIFT_MASK;
+  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(
+                                  gdk_display_get_default())));
   gtk_widget_event(GTK_WIDGET(form.txtURL.Entry().gobj()), event);
   gdk_event_free(event);
   EXPECT_EQ(Fake(form).Navigations(), Calls{"http://key.example/"});

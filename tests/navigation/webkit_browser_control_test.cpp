@@ -194,7 +194,12 @@ TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {
   ASSERT_TRUE(test::WaitUntil([&] { return popup && popup->LocationURL() == server_.Url("/b"); }));
   EXPECT_TRUE(test::WaitUntil([&] { return popup_log.complete.size() == 1; }));
   EXPECT_EQ(control_->LocationURL(), server_.Url("/opener"));
+  // The popup's view goes with its control: the engine kept no reference of its own.
+  gpointer view = popup->GetWidget().gobj();
+  g_object_add_weak_pointer(G_OBJECT(view), &view);
   popup_window.remove();
+  popup.reset();
+  EXPECT_TRUE(test::WaitUntil([&] { return view == nullptr; }));
 }
 
 TEST_F(WebKitControlTest, NewWindowRefusedWhenTheHandlerGivesNothing) {

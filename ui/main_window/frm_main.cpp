@@ -2,6 +2,7 @@
 
 #include "app/auto_complete.h"
 #include "app/settings.h"
+#include "navigation/browser_events.h"
 #include "navigation/do_navigate.h"
 #include "navigation/navigation_commands.h"
 #include "ui/main_window/main_layout.h"
@@ -66,6 +67,7 @@ void frmMain::ConnectEvents() {
   for (auto& [index, button] : imgToolBar) {
     Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
   }
+  ConnectBrowserEvents(*this);
 }
 
 void frmMain::Show() {
@@ -89,7 +91,7 @@ void frmMain::FormLoad() {
   webMain->SetSilent(true);
   if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
   SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
-  DoNavigate(*this, mstrURLNewWindow);
+  if (!skip_start_page_) DoNavigate(*this, mstrURLNewWindow);
 }
 
 void frmMain::FormResize() {

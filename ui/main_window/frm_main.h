@@ -39,6 +39,12 @@ class frmMain : private detail::BrowserOwner,
   // Opens a new main window on `url`, with the keyboard focus in its address box.
   void DoAddNewWindow(const std::string& url);
 
+  // The window opens the address its control is given instead of the start page: for a
+  // window that a page's new-window request makes.
+  void SkipStartPage() { skip_start_page_ = true; }
+
+  WindowHost& Host() const { return host_; }
+
   // Expires when the window closes. Code that yielded to the main loop checks it before it
   // touches the window again.
   std::weak_ptr<void> Alive() const { return alive_; }
@@ -46,6 +52,8 @@ class frmMain : private detail::BrowserOwner,
 
   // Called by the host as the window closes: no event reaches it any more.
   void Detach();
+  // Keeps a connection of one of the window's events; it is cut when the window closes.
+  void Track(sigc::connection connection) { connections_.push_back(connection); }
 
   // Live window objects in the process.
   static int InstanceCount();
@@ -60,6 +68,7 @@ class frmMain : private detail::BrowserOwner,
   WindowHost& host_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   bool loaded_ = false;
+  bool skip_start_page_ = false;
   std::vector<sigc::connection> connections_;
 };
 

@@ -1,0 +1,160 @@
+// What a further main window costs: the time from File > New to the new window showing
+// about:blank, as a share of the first window's start, and the resident memory, the engine's
+// processes included, that each further window adds.
+#include <glib.h>
+#include <gtkmm/main.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/main_windows.h"
+#include "loopback_server.h"
+#include "navigation/webkit_engine.h"
+#include "ui/main_window/frm_main.h"
+
+namespace {
+
+using lumetta::frmMain;
+
+constexpr int kNewWindowRuns = 7;
+constexpr int kMemoryWindows = 10;
+
+double NowMs() { return g_get_monotonic_time() / 1000.0; }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 20000) {
+  const double deadline = NowMs() + timeout_ms;
+  while (!condition()) {
+    if (NowMs() > deadline) return false;
+    g_main_context_iteration(nullptr, TRUE);
+  }
+  return true;
+}
+
+bool Shows(frmMain& window, const std::string& url) {
+  return window.Window().get_mapped() && window.txtURL.Text() == url;
+}
+
+int ParentOf(int pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  std::getline(stat, line);
+  const size_t close = line.rfind(')');
+  if (close == std::string::npos) return -1;
+  char state = 0;
+  int parent = -1;
+  std::sscanf(line.c_str() + close + 1, " %c %d", &state, &parent);
+  return parent;
+}
+
+// Proportional resident memory: shared pages count once across the processes that share them,
+// so the engine's libraries are not counted again for every process.
+long ProportionalKb(int pid) {
+  std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+  std::string line;
+  while (std::getline(rollup, line)) {
+    if (line.rfind("Pss:", 0) == 0) return std::atol(line.c_str() + 4);
+  }
+  return 0;
+}
+
+// Memory of this process and every process below it (the engine's helpers).
+long TreeResidentKb() {
+  std::set<int> tree = {getpid()};
+  bool grew = true;
+  std::vector<int> pids;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename();
+    if (std::all_of(name.begin(), name.end(), ::isdigit)) pids.push_back(std::stoi(name));
+  }
+  while (grew) {
+    grew = false;
+    for (int pid : pids) {
+      if (!tree.count(pid) && tree.count(ParentOf(pid))) grew = tree.insert(pid).second;
+    }
+  }
+  long total = 0;
+  for (int pid : tree) total += ProportionalKb(pid);
+  return total;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  char* profile = g_dir_make_tmp("lumetta-bench-XXXXXX", nullptr);
+  for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+    g_setenv(variable, (std::string(profile) + "/" + variable).c_str(), TRUE);
+  }
+  if (!gtk_init_check(&argc, &argv)) {
+    std::fprintf(stderr, "window_bench: no display (run it under xvfb-run)\n");
+    return 2;
+  }
+  Gtk::Main::init_gtkmm_internals();
+
+  lumetta::bench::LoopbackServer server;
+  server.AddPage("/page", "<html><head><meta charset=\"utf-8\"><title>第一个窗口</title></head>"
+                          "<body><p>琉梅塔</p></body></html>");
+  const std::string url = server.Url("/page");
+  auto factory = lumetta::CreateWebKitControlFactory(nullptr);
+  int status = 0;
+  {
+    lumetta::MainWindows windows(*factory, {});
+
+    const double start = NowMs();
+    frmMain& first = windows.CreateMainWindow();
+    first.mstrURLNewWindow = url;
+    first.Show();
+    if (!WaitUntil([&] { return Shows(first, url); })) {
+      std::fprintf(stderr, "window_bench: the first window never showed its page\n");
+      return 1;
+    }
+    const double first_ms = NowMs() - start;
+
+    std::vector<double> new_window_ms;
+    for (int run = 0; run < kNewWindowRuns; ++run) {
+      const double clicked = NowMs();
+      first.mnuMainFileNewLabel.PerformClick();
+      frmMain& added = windows.OpenWindow(windows.OpenCount() - 1);
+      if (!WaitUntil([&] { return Shows(added, "about:blank"); })) {
+        std::fprintf(stderr, "window_bench: a new window never showed about:blank\n");
+        status = 1;
+        break;
+      }
+      new_window_ms.push_back(NowMs() - clicked);
+      added.Unload();
+      WaitUntil([&] { return frmMain::InstanceCount() == 1; });
+    }
+
+    const long before_kb = TreeResidentKb();
+    for (int i = 0; i < kMemoryWindows; ++i) {
+      first.mnuMainFileNewLabel.PerformClick();
+      frmMain& added = windows.OpenWindow(windows.OpenCount() - 1);
+      WaitUntil([&] { return Shows(added, "about:blank"); });
+    }
+    WaitUntil([] { return false; }, 1000);  // let the new processes settle
+    const long after_kb = TreeResidentKb();
+
+    std::printf("window first start: %.1f ms\n", first_ms);
+    if (!new_window_ms.empty()) {
+      const double median = Median(new_window_ms);
+      std::printf("window File > New to about:blank: median %.1f ms over %zu runs\n", median,
+                  new_window_ms.size());
+      std::printf("window ratio new/first: %.2f\n", median / first_ms);
+    }
+    std::printf("window memory per extra window: %.1f MiB proportional set size (%d windows, "
+                "engine processes included)\n",
+                (after_kb - before_kb) / 1024.0 / kMemoryWindows, kMemoryWindows);
+  }
+  std::filesystem::remove_all(profile);
+  g_free(profile);
+  return status;
+}

@@ -1,0 +1,61 @@
+#include "navigation/browser_events.h"
+
+#include "app/do_events.h"
+#include "app/settings.h"
+#include "ui/main_window/frm_main.h"
+#include "ui/main_window/window_host.h"
+
+namespace lumetta {
+
+void webMain_BeforeNavigate2(frmMain&, const std::string& url) {
+  if (url == "http:///") return;
+  DoEvents();
+}
+
+void webMain_DocumentComplete(frmMain& form, const std::string& url) {
+  if (url.empty()) return;
+  form.txtURL.SetText(form.webMain->LocationURL());
+  form.webMain->GrabFocus();
+}
+
+void webMain_TitleChange(frmMain& form, const std::string& text) {
+  if (text == kServerNotFoundTitle) return;
+  form.SetCaption(text + gstrTitleSuffix);
+  form.webMain->GrabFocus();
+}
+
+void webMain_CommandStateChange(frmMain& form, int command, bool enable) {
+  if (command == kCscNavigateBack) {
+    form.imgToolBar(kToolBack).SetEnabled(enable);
+  } else if (command == kCscNavigateForward) {
+    form.imgToolBar(kToolForward).SetEnabled(enable);
+  }
+}
+
+void webMain_NewWindow2(frmMain& form, BrowserControl*& new_control) {
+  std::unique_ptr<BrowserControl> control = form.webMain->CreateRelated();
+  BrowserControl* requested = control.get();
+  frmMain& window = form.Host().CreateMainWindow(std::move(control));
+  // The page's own address arrives through the control handed back; a start page loaded first
+  // would race with it and could replace it.
+  window.SkipStartPage();
+  const std::weak_ptr<void> alive = window.Alive();
+  window.Show();
+  if (!alive.expired()) new_control = requested;
+}
+
+void ConnectBrowserEvents(frmMain& form) {
+  BrowserControl& control = form.webMain.Get();
+  form.Track(control.BeforeNavigate2.connect(
+      [&form](const std::string& url) { webMain_BeforeNavigate2(form, url); }));
+  form.Track(control.DocumentComplete.connect(
+      [&form](const std::string& url) { webMain_DocumentComplete(form, url); }));
+  form.Track(control.TitleChange.connect(
+      [&form](const std::string& text) { webMain_TitleChange(form, text); }));
+  form.Track(control.CommandStateChange.connect(
+      [&form](int command, bool enable) { webMain_CommandStateChange(form, command, enable); }));
+  form.Track(control.NewWindow2.connect(
+      [&form](BrowserControl*& new_control) { webMain_NewWindow2(form, new_control); }));
+}
+
+}  // namespace lumetta

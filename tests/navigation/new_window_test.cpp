@@ -1,0 +1,121 @@
+// Main windows on the real engine: pages that open windows, and windows closed mid-way.
+#include <gtest/gtest.h>
+#include <webkit2/webkit2.h>
+
+#include "app/main_windows.h"
+#include "navigation/webkit_engine.h"
+#include "tests/support/local_server.h"
+#include "tests/support/wait.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta {
+namespace {
+
+class NewWindowTest : public testing::Test {
+ protected:
+  NewWindowTest() {
+    server_.Serve("/opener",
+                  "<html><head><title>opener</title></head><body>"
+                  "<a id=\"blank\" href=\"/target\" target=\"_blank\">new</a>"
+                  "<button id=\"open\" onclick=\"window.open('/target')\">open</button>"
+                  "</body></html>");
+    server_.Serve("/target",
+                  "<html><head><title>target</title></head><body><script>"
+                  "document.title = window.opener ? 'has opener' : 'no opener';"
+                  "</script></body></html>");
+    server_.Serve("/spam", "<html><body><script>for (var i = 0; i < 100; i++) "
+                           "window.open('/target');</script></body></html>");
+  }
+
+  frmMain& OpenWindow(const std::string& url) {
+    frmMain& form = windows_.CreateMainWindow();
+    form.mstrURLNewWindow = url;
+    form.Show();
+    EXPECT_TRUE(test::WaitUntil([&] { return form.txtURL.Text() == url; }));
+    return form;
+  }
+  void Click(frmMain& form, const std::string& id) {
+    const std::string script = "document.getElementById('" + id + "').click()";
+    webkit_web_view_evaluate_javascript(WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()),
+                                        script.c_str(), -1, nullptr, nullptr, nullptr, nullptr,
+                                        nullptr);
+  }
+  // Captions of the visible windows.
+  static std::vector<std::string> Captions() {
+    std::vector<std::string> captions;
+    for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+      if (window->get_visible()) captions.push_back(window->get_title());
+    }
+    return captions;
+  }
+  static bool HasCaption(const std::string& caption) {
+    const auto captions = Captions();
+    return std::find(captions.begin(), captions.end(), caption) != captions.end();
+  }
+
+  test::LocalServer server_;
+  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  MainWindows windows_{*factory_, {}};
+};
+
+TEST_F(NewWindowTest, LinkWithABlankTargetOpensAMainWindowOnThePage) {
+  frmMain& form = OpenWindow(server_.Url("/opener"));
+  Click(form, "blank");
+  // Such links open without an opener, as in every current browser.
+  ASSERT_TRUE(test::WaitUntil([&] { return HasCaption("no opener - Lumetta"); }));
+  EXPECT_EQ(windows_.OpenCount(), 2u);
+  EXPECT_EQ(form.webMain->LocationURL(), server_.Url("/opener"));
+  EXPECT_EQ(server_.CountRequests("/target"), 1);
+}
+
+TEST_F(NewWindowTest, ClickedWindowOpenOpensAMainWindowWithItsOpener) {
+  frmMain& form = OpenWindow(server_.Url("/opener"));
+  Click(form, "open");
+  ASSERT_TRUE(test::WaitUntil([&] { return HasCaption("has opener - Lumetta"); }));
+  EXPECT_EQ(windows_.OpenCount(), 2u);
+  EXPECT_EQ(form.txtURL.Text(), server_.Url("/opener"));
+}
+
+TEST_F(NewWindowTest, ScriptWithoutAGestureOpensNoWindow) {
+  OpenWindow(server_.Url("/spam"));
+  test::RunFor(300);
+  EXPECT_EQ(windows_.OpenCount(), 1u);
+  EXPECT_EQ(server_.CountRequests("/target"), 0);
+}
+
+TEST_F(NewWindowTest, OpenerClosedWhileThePageLoads) {
+  frmMain& form = OpenWindow(server_.Url("/opener"));
+  Click(form, "open");
+  ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 2; }));
+  form.Unload();
+  // The page still arrives; whether it saw its opener depends on when the opener went.
+  EXPECT_TRUE(test::WaitUntil(
+      [&] { return HasCaption("has opener - Lumetta") || HasCaption("no opener - Lumetta"); }));
+}
+
+TEST_F(NewWindowTest, NewWindowClosedWhileItsPageLoads) {
+  frmMain& form = OpenWindow(server_.Url("/opener"));
+  const int live = frmMain::InstanceCount();
+  Click(form, "open");
+  ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 2; }));
+  for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+    if (window != &form.Window() && window->get_visible()) window->close();
+  }
+  EXPECT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 1; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live; }));
+  test::RunFor(200);
+  EXPECT_EQ(form.webMain->LocationURL(), server_.Url("/opener"));
+}
+
+TEST_F(NewWindowTest, WindowClosedBetweenTheEventsOfANavigation) {
+  frmMain& form = OpenWindow(server_.Url("/opener"));
+  const int live = frmMain::InstanceCount();
+  form.webMain->BeforeNavigate2.connect([&form](const std::string&) { form.Unload(); });
+  form.txtURL.SetText(server_.Url("/target"));
+  form.txtURL.KeyDown.emit(kKeyReturn, 0);
+  EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live - 1; }));
+  test::RunFor(200);
+}
+
+}  // namespace
+}  // namespace lumetta
