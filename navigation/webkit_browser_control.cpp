@@ -243,6 +243,8 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event,
   auto* self = static_cast<WebKitBrowserControl*>(data);
   switch (event) {
     case WEBKIT_LOAD_STARTED:
+      self->load_failed_ = false;
+      break;
     case WEBKIT_LOAD_REDIRECTED:
       break;
     case WEBKIT_LOAD_COMMITTED: {
@@ -258,8 +260,8 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event,
     }
     case WEBKIT_LOAD_FINISHED:
       self->RaiseCommandStates();
-      // A failed load finishes too; its error page reports its own completion.
-      if (!self->error_page_pending_) self->DocumentComplete.emit(self->LocationURL());
+      // A failed or stopped load finishes too; an error page shown for it completes on its own.
+      if (!self->load_failed_) self->DocumentComplete.emit(self->LocationURL());
       break;
   }
 }
@@ -267,9 +269,10 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event,
 gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri,
                                             GError* error, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
+  self->load_failed_ = true;
   if (IsQuietFailure(error)) {
+    // A stopped or superseded load leaves the page that was there.
     self->error_page_pending_ = false;
-    // A stopped load leaves the previous page in place; it has nothing new to complete.
     return TRUE;
   }
   return self->ShowErrorPage(Text(uri), error);

@@ -76,6 +76,8 @@ class WebKitBrowserControl : public BrowserControl {
   bool offline_filter_added_ = false;
   // Set while this control's page waits for an answer to its new-window request.
   bool creating_window_ = false;
+  // Whether the load under way has failed; it then completes no document.
+  bool load_failed_ = false;
   // The error page requested for the failing load, and whether the current page is one.
   bool error_page_pending_ = false;
   bool showing_error_page_ = false;

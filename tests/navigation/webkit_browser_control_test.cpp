@@ -110,7 +110,10 @@ TEST_F(WebKitControlTest, TitlesAreTheChineseTitleOrTheAddress) {
 TEST_F(WebKitControlTest, UnknownHostShowsTheNotFoundPage) {
   ASSERT_TRUE(Load(server_.Url("/a")));
   const std::string missing = "http://no-such-host.invalid/page";
+  const size_t completed = log_.complete.size();
   ASSERT_TRUE(Load(missing));
+  test::RunFor(200);
+  EXPECT_EQ(log_.complete.size(), completed + 1);
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
   EXPECT_EQ(control_->LocationURL(), missing);
   EXPECT_EQ(log_.complete.back(), missing);
@@ -131,6 +134,23 @@ int ClosedPort() {
 TEST_F(WebKitControlTest, RefusedConnectionIsAnUnreachableServer) {
   ASSERT_TRUE(Load("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"));
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
+}
+
+TEST_F(WebKitControlTest, StoppedLoadCompletesNothing) {
+  test::LocalServer::Page never;
+  never.hang = true;
+  server_.Serve("/never", never);
+  ASSERT_TRUE(Load(server_.Url("/b")));
+  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "Page B"; }));
+  const size_t completed = log_.complete.size();
+  const size_t titles = log_.titles.size();
+  control_->Navigate(server_.Url("/never"));
+  ASSERT_TRUE(test::WaitUntil([&] { return server_.CountRequests("/never") == 1; }));
+  EXPECT_TRUE(control_->Stop());
+  test::RunFor(300);
+  EXPECT_EQ(log_.complete.size(), completed);
+  EXPECT_EQ(log_.titles.size(), titles);
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/b"));
 }
 
 TEST_F(WebKitControlTest, OfflineNoRequestLeavesTheMachine) {

@@ -48,6 +48,10 @@ void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* pa
                                      "<title>404</title>", 18);
     return;
   }
+  if (page->second.hang) {
+    soup_server_message_pause(message);
+    return;
+  }
   SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
   for (const auto& [name, value] : page->second.headers) {
     soup_message_headers_replace(headers, name.c_str(), value.c_str());

@@ -17,6 +17,8 @@ class LocalServer {
     std::string content_type = "text/html; charset=utf-8";
     std::string body;
     std::map<std::string, std::string> headers;
+    // Never answered: the request stays open until the server goes.
+    bool hang = false;
   };
 
   LocalServer();
