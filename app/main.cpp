@@ -4,9 +4,11 @@
 #include <memory>
 #include <string>
 
+#include "app/do_events.h"
 #include "app/main_windows.h"
 #include "navigation/webkit_engine.h"
 #include "platform/hive_registry.h"
+#include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/url_history.h"
 #include "ui/main_window/frm_main.h"
@@ -26,6 +28,8 @@ int main(int argc, char** argv) {
   auto history = FileUrlHistory::ForThisUser();
   ThePlatform().registry = registry.get();
   ThePlatform().url_history = history.get();
+  GtkMessageBox message_box([] { return std::make_shared<YieldScope>(); });
+  ThePlatform().message_box = &message_box;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;

@@ -2,6 +2,7 @@
 
 #include "app/read_reg_value.h"
 #include "platform/registry.h"
+#include "search/search_templates.h"
 
 namespace lumetta {
 
@@ -24,6 +25,7 @@ void InitSettings() {
     gstrHomePage = ReadRegValue(kHKeyLocalMachine, kStartPageKey, kStartPageValue);
   }
   if (NoStartPage(gstrHomePage)) gstrHomePage = kDefaultHomePage;
+  FillSearchTemplates(gstrSearchURL);
 }
 
 }  // namespace lumetta

@@ -112,11 +112,11 @@ TEST_F(FrmMainTest, OnlyRefreshHasAShortcutAndCheckItemsStartClear) {
 }
 
 TEST_F(FrmMainTest, CheckItemMarkFollowsItsHandlerOnly) {
-  auto* check = dynamic_cast<Gtk::CheckMenuItem*>(&form_.mnuMainToolSearchType(1).Item());
+  auto* check = dynamic_cast<Gtk::CheckMenuItem*>(&form_.mnuMainViewFontSizeZoom(1).Item());
   ASSERT_NE(check, nullptr);
-  form_.mnuMainToolSearchType(1).PerformClick();  // no handler ticks it yet
+  form_.mnuMainViewFontSizeZoom(1).PerformClick();  // no handler ticks it yet
   EXPECT_FALSE(check->get_active());
-  form_.mnuMainToolSearchType(1).SetChecked(true);
+  form_.mnuMainViewFontSizeZoom(1).SetChecked(true);
   EXPECT_TRUE(check->get_active());
 }
 

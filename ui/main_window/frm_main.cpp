@@ -5,6 +5,7 @@
 #include "navigation/browser_events.h"
 #include "navigation/do_navigate.h"
 #include "navigation/navigation_commands.h"
+#include "search/search_commands.h"
 #include "ui/main_window/main_layout.h"
 #include "ui/main_window/toolbar.h"
 #include "ui/main_window/window_host.h"
@@ -68,6 +69,7 @@ void frmMain::ConnectEvents() {
     Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
   }
   ConnectBrowserEvents(*this);
+  ConnectSearchEvents(*this);
 }
 
 void frmMain::Show() {

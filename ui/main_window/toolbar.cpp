@@ -1,6 +1,8 @@
 #include "ui/main_window/toolbar.h"
 
 #include "navigation/navigation_commands.h"
+#include "search/search_commands.h"
+#include "search/search_engine_menu.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -21,6 +23,12 @@ void imgToolBar_Click(frmMain& form, int index) {
       break;
     case kToolHome:
       mnuMainViewGoHomePage_Click(form);
+      break;
+    case kToolSearch:
+      DoSearch(form);
+      break;
+    case kToolSearchEngines:
+      PopUpSearchEngines(form);
       break;
     default:
       break;
