@@ -7,9 +7,11 @@
 #include "app/do_events.h"
 #include "app/main_windows.h"
 #include "navigation/webkit_engine.h"
+#include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/shell_folders.h"
 #include "platform/url_history.h"
 #include "ui/main_window/frm_main.h"
 
@@ -30,6 +32,10 @@ int main(int argc, char** argv) {
   ThePlatform().url_history = history.get();
   GtkMessageBox message_box([] { return std::make_shared<YieldScope>(); });
   ThePlatform().message_box = &message_box;
+  XdgShellFolders shell_folders;
+  ThePlatform().shell_folders = &shell_folders;
+  GtkFavoritesDialogs favorites_dialogs(message_box);
+  ThePlatform().favorites_dialogs = &favorites_dialogs;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;

@@ -5,6 +5,8 @@ namespace lumetta {
 class Registry;
 class UrlHistory;
 class MessageBox;
+class ShellFolders;
+class FavoritesDialogs;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -12,6 +14,8 @@ struct Platform {
   Registry* registry = nullptr;
   UrlHistory* url_history = nullptr;
   MessageBox* message_box = nullptr;
+  ShellFolders* shell_folders = nullptr;
+  FavoritesDialogs* favorites_dialogs = nullptr;
 };
 
 Platform& ThePlatform();

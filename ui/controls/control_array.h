@@ -10,6 +10,14 @@ namespace lumetta {
 template <typename T>
 class ControlArray {
  public:
+  ControlArray() = default;
+  ControlArray(const ControlArray&) = delete;
+  ControlArray& operator=(const ControlArray&) = delete;
+  // Members go in index order: menus drop their items fastest from the front.
+  ~ControlArray() {
+    while (!members_.empty()) members_.erase(members_.begin());
+  }
+
   template <typename... Args>
   T& Load(int index, Args&&... args) {
     auto& slot = members_[index];

@@ -2,9 +2,12 @@
 
 #include "app/auto_complete.h"
 #include "app/settings.h"
+#include "favorites/favorite_commands.h"
+#include "favorites/mod_favorite.h"
 #include "navigation/browser_events.h"
 #include "navigation/do_navigate.h"
 #include "navigation/navigation_commands.h"
+#include "platform/program_folder.h"
 #include "search/search_commands.h"
 #include "ui/main_window/main_layout.h"
 #include "ui/main_window/toolbar.h"
@@ -20,6 +23,20 @@ constexpr double kDesignClientHeight = 8205;
 
 int instances = 0;
 
+// The 16 x 16 window icon kept beside the program; the icon theme's when it is missing.
+void SetWindowIcon(Gtk::Window& window) {
+  static const Glib::RefPtr<Gdk::Pixbuf> icon = [] {
+    GdkPixbuf* pixbuf =
+        gdk_pixbuf_new_from_file((ProgramFolder() + "/lumetta.png").c_str(), nullptr);
+    return pixbuf != nullptr ? Glib::wrap(pixbuf) : Glib::RefPtr<Gdk::Pixbuf>();
+  }();
+  if (icon) {
+    window.set_icon(icon);
+  } else {
+    window.set_icon_name("lumetta");
+  }
+}
+
 }  // namespace
 
 frmMain::frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control)
@@ -28,7 +45,7 @@ frmMain::frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control)
       MainControls(*browser),
       host_(host) {
   ++instances;
-  Window().set_icon_name("lumetta");
+  SetWindowIcon(Window());
   MainControls::Build(*this, GetControls());
   MainMenus::Build(*this, GetControls());
   ConnectEvents();
@@ -44,7 +61,7 @@ int frmMain::InstanceCount() { return instances; }
 
 template <typename Signal, typename Slot>
 void frmMain::Connect(Signal& signal, Slot slot) {
-  connections_.push_back(signal.connect(slot));
+  Track(signal.connect(slot));
 }
 
 void frmMain::ConnectEvents() {
@@ -70,6 +87,7 @@ void frmMain::ConnectEvents() {
   }
   ConnectBrowserEvents(*this);
   ConnectSearchEvents(*this);
+  ConnectFavoriteEvents(*this);
 }
 
 void frmMain::Show() {
@@ -93,6 +111,7 @@ void frmMain::FormLoad() {
   webMain->SetSilent(true);
   if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
   SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
+  LoadAllFavorite(*this);
   if (!skip_start_page_) DoNavigate(*this, mstrURLNewWindow);
 }
 
@@ -101,6 +120,16 @@ void frmMain::FormResize() {
                                   imgToolBar(kToolForward), imgToolBar(kToolStop),
                                   imgToolBar(kToolRefresh), txtURL, picMainWeb, webMain};
   LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
+}
+
+void frmMain::Track(sigc::connection connection) {
+  // Connections of controls that are gone (favorites entries of an earlier list) are dropped
+  // now and then, so rebuilding a list does not make the window grow.
+  if (connections_.size() >= 2 * tracked_live_ + 64) {
+    std::erase_if(connections_, [](const sigc::connection& c) { return !c.connected(); });
+    tracked_live_ = connections_.size();
+  }
+  connections_.push_back(connection);
 }
 
 void frmMain::Unload() { host_.Unload(*this); }

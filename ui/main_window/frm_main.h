@@ -53,7 +53,7 @@ class frmMain : private detail::BrowserOwner,
   // Called by the host as the window closes: no event reaches it any more.
   void Detach();
   // Keeps a connection of one of the window's events; it is cut when the window closes.
-  void Track(sigc::connection connection) { connections_.push_back(connection); }
+  void Track(sigc::connection connection);
 
   // Live window objects in the process.
   static int InstanceCount();
@@ -70,6 +70,7 @@ class frmMain : private detail::BrowserOwner,
   bool loaded_ = false;
   bool skip_start_page_ = false;
   std::vector<sigc::connection> connections_;
+  size_t tracked_live_ = 0;
 };
 
 }  // namespace lumetta

@@ -1,0 +1,229 @@
+// Times building a window's Favorites menu from shortcut files: see README.md.
+//
+//   favorites_bench [--runs N] [--open] [SIZE...]   (default: 7 runs of 500 and of 32767)
+
+#include <fcntl.h>
+#include <glib.h>
+#include <gtkmm/drawingarea.h>
+#include <gtkmm/main.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/do_events.h"
+#include "app/main_windows.h"
+#include "favorites/mod_favorite.h"
+#include "platform/platform.h"
+#include "platform/shell_folders.h"
+#include "scratch_profile.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kDefaultRuns = 7;
+constexpr int kMaxRuns = 1000;
+constexpr int kDefaultSizes[] = {500, kMaxFavoriteEntries};
+
+// A browser control that does nothing: the figures are the window's own.
+class IdleBrowserControl : public BrowserControl {
+ public:
+  Gtk::Widget& GetWidget() override { return area_; }
+  bool Navigate(const std::string&) override { return true; }
+  bool GoBack() override { return true; }
+  bool GoForward() override { return true; }
+  bool Refresh() override { return true; }
+  bool Stop() override { return true; }
+  void SetRegisterAsBrowser(bool) override {}
+  bool RegisterAsBrowser() const override { return true; }
+  void SetSilent(bool) override {}
+  bool Silent() const override { return true; }
+  void SetOffline(bool) override {}
+  bool Offline() const override { return false; }
+  std::string LocationName() const override { return {}; }
+  std::string LocationURL() const override { return {}; }
+  void GrabFocus() override {}
+  std::unique_ptr<BrowserControl> CreateRelated() override {
+    return std::make_unique<IdleBrowserControl>();
+  }
+
+ private:
+  Gtk::DrawingArea area_;
+};
+
+class IdleControlFactory : public BrowserControlFactory {
+ public:
+  std::unique_ptr<BrowserControl> Create() override {
+    return std::make_unique<IdleBrowserControl>();
+  }
+};
+
+// Shortcuts as Internet Explorer writes them, with Chinese names, until the folder holds `count`.
+bool FillFolder(const std::string& folder, int from, int count) {
+  char name[128];
+  char contents[256];
+  for (int i = from; i < count; ++i) {
+    std::snprintf(name, sizeof name, "%s/示例网站 第%05d页.url", folder.c_str(), i + 1);
+    const int length = std::snprintf(
+        contents, sizeof contents,
+        "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\n"
+        "IDList=\r\nURL=https://www.example.com/page/%05d\r\n",
+        i + 1);
+    const int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = write(fd, contents, static_cast<size_t>(length)) == length;
+    if (close(fd) != 0 || !written) return false;
+  }
+  return true;
+}
+
+double Milliseconds(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Figures {
+  std::vector<double> build;
+  std::vector<double> rebuild;
+  std::vector<double> place;
+  std::vector<double> open;
+  std::vector<double> close;
+};
+
+void Print(const char* what, int size, std::vector<double> values) {
+  if (values.empty()) return;
+  std::sort(values.begin(), values.end());
+  std::printf("favorites %-7s %5d shortcuts: median %8.1f ms (min %.1f, max %.1f; %zu runs)\n",
+              what, size, values[values.size() / 2], values.front(), values.back(), values.size());
+}
+
+// One window: the first build of its list (as at its load), a rebuild (as after adding a
+// favorite), putting the entries into the menu (as its first opening does), with `open` the
+// whole first opening until GTK has mapped the menu, and closing the window until it is gone.
+bool MeasureOnce(MainWindows& windows, int size, bool open, Figures& figures) {
+  frmMain& form = windows.CreateMainWindow();
+  form.Window().show_all();
+  DoEvents();
+  Clock::time_point start = Clock::now();
+  LoadAllFavorite(form);
+  figures.build.push_back(Milliseconds(start));
+  start = Clock::now();
+  LoadAllFavorite(form);
+  figures.rebuild.push_back(Milliseconds(start));
+  const bool complete = form.mnuMainFavoriteUser.UBound() == size;
+  start = Clock::now();
+  PlaceFavoriteEntries(form);
+  figures.place.push_back(Milliseconds(start));
+
+  if (open) {
+    Gtk::Menu& menu = *form.mnuMainFavorite.Submenu();
+    start = Clock::now();
+    gtk_widget_mnemonic_activate(GTK_WIDGET(form.mnuMainFavorite.Item().gobj()), FALSE);
+    while (!menu.get_mapped()) g_main_context_iteration(nullptr, TRUE);
+    figures.open.push_back(Milliseconds(start));
+    static_cast<Gtk::MenuShell*>(form.mnuMainFavorite.Item().get_parent())->deactivate();
+  }
+
+  const int live = frmMain::InstanceCount();
+  start = Clock::now();
+  form.Unload();
+  while (frmMain::InstanceCount() == live) g_main_context_iteration(nullptr, TRUE);
+  figures.close.push_back(Milliseconds(start));
+  if (!complete) std::fprintf(stderr, "the menu does not list all %d shortcuts\n", size);
+  return complete;
+}
+
+int Main(int argc, char** argv) {
+  int runs = kDefaultRuns;
+  bool open = false;
+  std::vector<int> sizes;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    int* target = nullptr;
+    int value = 0;
+    const char* text = argv[i];
+    if (argument == "--open") {
+      open = true;
+      continue;
+    }
+    if (argument == "--runs" && i + 1 < argc) {
+      text = argv[++i];
+      target = &runs;
+    }
+    const char* end = text + std::strlen(text);
+    const auto [rest, ec] = std::from_chars(text, end, value);
+    if (ec != std::errc() || rest != end || value < 1 ||
+        value > (target != nullptr ? kMaxRuns : kMaxFavoriteEntries)) {
+      std::fprintf(stderr, "usage: %s [--runs 1-%d] [--open] [SIZE 1-%d ...]\n", argv[0], kMaxRuns,
+                   kMaxFavoriteEntries);
+      return 2;
+    }
+    if (target != nullptr) {
+      *target = value;
+    } else {
+      sizes.push_back(value);
+    }
+  }
+  if (sizes.empty()) sizes.assign(std::begin(kDefaultSizes), std::end(kDefaultSizes));
+  std::sort(sizes.begin(), sizes.end());
+
+  ScratchProfile profile;
+  if (!profile.error().empty()) {
+    std::fprintf(stderr, "%s\n", profile.error().c_str());
+    return 1;
+  }
+  g_setenv("XDG_DATA_HOME", (profile.root() / "data").c_str(), TRUE);
+  XdgShellFolders folders;
+  ThePlatform().shell_folders = &folders;
+  const std::string favorites = folders.FolderPath(kCsidlFavorites);
+  if (favorites.empty()) {
+    std::fprintf(stderr, "no favorites folder\n");
+    return 1;
+  }
+
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  IdleControlFactory factory;
+  MainWindows windows(factory, {});
+  int failures = 0;
+  int filled = 0;
+  for (const int size : sizes) {
+    if (!FillFolder(favorites, filled, size)) {
+      std::fprintf(stderr, "cannot write the shortcuts\n");
+      return 1;
+    }
+    filled = size;
+    Figures figures;
+    Figures warm_up;
+    // The first run warms the caches and is not counted.
+    for (int run = 0; run <= runs; ++run) {
+      if (!MeasureOnce(windows, size, open, run == 0 ? warm_up : figures)) ++failures;
+    }
+    Print("build", size, figures.build);
+    Print("rebuild", size, figures.rebuild);
+    Print("place", size, figures.place);
+    Print("open", size, figures.open);
+    Print("close", size, figures.close);
+  }
+  ThePlatform().shell_folders = nullptr;
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace lumetta::bench
+
+int main(int argc, char** argv) {
+  if (!gtk_init_check(&argc, &argv)) {
+    std::fprintf(stderr, "no display: run it under xvfb-run\n");
+    return 1;
+  }
+  Gtk::Main::init_gtkmm_internals();
+  return lumetta::bench::Main(argc, argv);
+}

@@ -1,0 +1,94 @@
+#include "favorites/favorite_commands.h"
+
+#include <memory>
+#include <string>
+
+#include "app/do_events.h"
+#include "favorites/mod_favorite.h"
+#include "navigation/do_navigate.h"
+#include "platform/favorites_dialogs.h"
+#include "platform/platform.h"
+#include "platform/shell_folders.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta {
+namespace {
+
+// Runs one step of a handler; a step that fails is skipped without a word.
+template <typename Step>
+void Try(Step step) {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+void mnuMainFavoriteAdd_Click(frmMain& form) {
+  std::string title;
+  std::string url;
+  std::string path;
+  Try([&] { title = form.webMain->LocationName(); });
+  Try([&] { url = form.webMain->LocationURL(); });
+  // The dialog runs a nested main loop, in which the window may close.
+  const std::weak_ptr<void> alive = form.Alive();
+  Try([&] { path = AddFavorite(form, title, url); });
+  if (path.empty() || alive.expired()) return;
+  Try([&] { LoadAllFavorite(form); });
+}
+
+void mnuMainFavoriteModify_Click(frmMain& form) {
+  std::string folder;
+  Try([&] { folder = GetFolderPath(form, kCsidlFavorites); });
+  const std::weak_ptr<void> alive = form.Alive();
+  Try([&] {
+    if (FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs) {
+      YieldScope modal;
+      dialogs->OrganizeFavorites(form.Window(), folder);
+    }
+  });
+  if (alive.expired()) return;
+  Try([&] { LoadAllFavorite(form); });
+}
+
+void mnuMainFavoriteUser_Click(frmMain& form, int index) {
+  Try([&] { DoNavigate(form, form.mnuMainFavoriteUser(index).Tag()); });
+}
+
+void mnuMainFavoriteBaiDu_Click(frmMain& form) {
+  Try([&] { form.DoAddNewWindow(kBaiduHomePage); });
+}
+
+void mnuMainFavoriteYahoo_Click(frmMain& form) {
+  Try([&] { form.DoAddNewWindow(kYahooHomePage); });
+}
+
+void mnuMainFavoriteGoogle_Click(frmMain& form) {
+  Try([&] { form.DoAddNewWindow(kGoogleHomePage); });
+}
+
+void ConnectFavoriteEvents(frmMain& form) {
+  form.Track(
+      form.mnuMainFavoriteAdd.Click.connect([&form](int) { mnuMainFavoriteAdd_Click(form); }));
+  form.Track(form.mnuMainFavoriteModify.Click.connect(
+      [&form](int) { mnuMainFavoriteModify_Click(form); }));
+  form.Track(
+      form.mnuMainFavoriteBaiDu.Click.connect([&form](int) { mnuMainFavoriteBaiDu_Click(form); }));
+  form.Track(
+      form.mnuMainFavoriteYahoo.Click.connect([&form](int) { mnuMainFavoriteYahoo_Click(form); }));
+  form.Track(form.mnuMainFavoriteGoogle.Click.connect(
+      [&form](int) { mnuMainFavoriteGoogle_Click(form); }));
+  for (const auto& [index, entry] : form.mnuMainFavoriteUser) ConnectFavoriteEntry(form, *entry);
+  // Before the menu's own handler, so that it opens with its entries in place.
+  if (Gtk::Menu* menu = form.mnuMainFavorite.Submenu()) {
+    form.Track(
+        menu->signal_show().connect([&form] { Try([&] { PlaceFavoriteEntries(form); }); }, false));
+  }
+}
+
+void ConnectFavoriteEntry(frmMain& form, MenuItem& entry) {
+  form.Track(entry.Click.connect([&form](int index) { mnuMainFavoriteUser_Click(form, index); }));
+}
+
+}  // namespace lumetta

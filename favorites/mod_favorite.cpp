@@ -1,0 +1,267 @@
+#include "favorites/mod_favorite.h"
+
+#include <dirent.h>
+#include <glib.h>
+#include <glibmm/error.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <exception>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "app/do_events.h"
+#include "app/report_error.h"
+#include "favorites/favorite_commands.h"
+#include "platform/favorites_dialogs.h"
+#include "platform/platform.h"
+#include "platform/profile_strings.h"
+#include "platform/shell_folders.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta {
+namespace {
+
+// Error numbers of the runtime the routines report in.
+constexpr int kErrInvalidCall = 5;
+constexpr int kErrOverflow = 6;
+constexpr int kErrOutOfMemory = 7;
+constexpr int kErrPathFileAccess = 75;
+constexpr int kErrPathNotFound = 76;
+
+constexpr size_t kIniBufferSize = 2048;
+constexpr size_t kCaptionLimit = 30;
+constexpr size_t kCaptionKeep = 28;
+constexpr std::string_view kShortcutText = ".url";
+constexpr char kShortcutSection[] = "InternetShortcut";
+constexpr char kShortcutKey[] = "URL";
+
+// Reports the exception being handled.
+void ReportCurrentError(const std::string& routine) {
+  try {
+    throw;
+  } catch (const std::bad_alloc&) {
+    ReportError(routine, kErrOutOfMemory, "Out of memory");
+  } catch (const Glib::Error& error) {
+    ReportError(routine, kErrInvalidCall, error.what());
+  } catch (const std::exception& error) {
+    ReportError(routine, kErrInvalidCall, error.what());
+  } catch (...) {
+    ReportError(routine, kErrInvalidCall, "Invalid procedure call or argument");
+  }
+}
+
+// Runs one step of `routine`; a failure is reported and the caller goes on with its next step.
+template <typename Step>
+void TrapStep(const std::string& routine, Step step) {
+  try {
+    step();
+  } catch (...) {
+    ReportCurrentError(routine);
+  }
+}
+
+void ReportFileError(const std::string& routine, int error) {
+  const bool missing = error == ENOENT || error == ENOTDIR;
+  ReportError(routine, missing ? kErrPathNotFound : kErrPathFileAccess, g_strerror(error));
+}
+
+// Text from the bytes of a profile file, which hold the system's 8-bit code page.
+std::string ToText(std::string bytes) {
+  if (g_utf8_validate(bytes.data(), static_cast<gssize>(bytes.size()), nullptr)) return bytes;
+  const char* charset = nullptr;
+  if (!g_get_charset(&charset)) {
+    gsize written = 0;
+    gchar* converted = g_convert(bytes.data(), static_cast<gssize>(bytes.size()), "UTF-8", charset,
+                                 nullptr, &written, nullptr);
+    if (converted != nullptr) {
+      std::string text(converted, written);
+      g_free(converted);
+      return text;
+    }
+  }
+  gchar* valid = g_utf8_make_valid(bytes.data(), static_cast<gssize>(bytes.size()));
+  std::string text(valid);
+  g_free(valid);
+  return text;
+}
+
+// `text` without any occurrence of ".url", taken left to right as the runtime's Replace does.
+std::string WithoutShortcutText(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  size_t from = 0;
+  for (size_t at = text.find(kShortcutText); at != text.npos; at = text.find(kShortcutText, from)) {
+    result.append(text.substr(from, at - from));
+    from = at + kShortcutText.size();
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+// A plain file: neither hidden (a leading ".") nor anything but a regular file, once symbolic
+// links are followed.
+bool IsPlainFile(DIR* dir, const dirent& entry) {
+  if (entry.d_name[0] == '.') return false;
+  if (entry.d_type == DT_REG) return true;
+  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+  struct stat info;
+  return fstatat(dirfd(dir), entry.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+void RemoveFavoriteEntries(frmMain& form) {
+  // In creation order: the first entries sit nearest the head of the menu's child list.
+  for (int index = 1; index <= form.mnuMainFavoriteUser.UBound(); ++index) {
+    if (!form.mnuMainFavoriteUser.Exists(index)) continue;
+    MenuItem& entry = form.mnuMainFavoriteUser(index);
+    if (entry.Item().get_parent() != nullptr) form.mnuMainFavorite.Remove(entry);
+  }
+  form.GetControls().RemoveArrayMembers("mnuMainFavoriteUser", 1);
+  while (form.mnuMainFavoriteUser.UBound() > 0) {
+    form.mnuMainFavoriteUser.Unload(form.mnuMainFavoriteUser.UBound());
+  }
+}
+
+void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file_name) {
+  const std::string url = GetIniString(kShortcutSection, kShortcutKey, "", folder + file_name);
+  if (url.empty()) return;
+  const std::unique_ptr<gchar, decltype(&g_free)> display(g_filename_display_name(file_name),
+                                                          g_free);
+  const std::string name = WithoutShortcutText(display.get());
+  const int index = form.mnuMainFavoriteUser.UBound() + 1;
+  if (index > kMaxFavoriteEntries) {
+    ReportError("LoadDirSubFavorite", kErrOverflow, "Overflow");
+    return;
+  }
+  MenuItem& entry = form.mnuMainFavoriteUser.Load(index, "mnuMainFavoriteUser",
+                                                  GetMenuCaption(name), MenuKind::kCommand);
+  entry.SetVisible(true);
+  entry.SetTag(url);
+  form.GetControls().Add(entry);
+  ConnectFavoriteEntry(form, entry);
+}
+
+}  // namespace
+
+std::string GetFolderPath(frmMain&, int folder_id) {
+  try {
+    ShellFolders* folders = ThePlatform().shell_folders;
+    return folders != nullptr ? folders->FolderPath(folder_id) : std::string();
+  } catch (...) {
+    ReportCurrentError("GetFolderPath");
+    return {};
+  }
+}
+
+std::string GetIniString(const std::string& section, const std::string& key,
+                         const std::string& default_value, const std::string& file) {
+  try {
+    return ToText(ReadProfileString(section, key, default_value, file, kIniBufferSize));
+  } catch (...) {
+    return {};
+  }
+}
+
+void SetIniString(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file) {
+  WriteProfileString(section, key, value, file);
+}
+
+std::string GetMenuCaption(const std::string& name) {
+  try {
+    const char* end = nullptr;
+    if (!g_utf8_validate(name.data(), static_cast<gssize>(name.size()), &end)) {
+      throw std::invalid_argument("Invalid procedure call or argument");
+    }
+    // Lengths in UTF-16 code units: a character beyond the BMP counts two.
+    size_t units = 0;
+    size_t keep_bytes = 0;
+    for (const char* p = name.data(); p < end; p = g_utf8_next_char(p)) {
+      const size_t width = g_utf8_get_char(p) > 0xFFFF ? 2 : 1;
+      units += width;
+      if (units <= kCaptionKeep)
+        keep_bytes = static_cast<size_t>(g_utf8_next_char(p) - name.data());
+    }
+    if (units < kCaptionLimit) return name;
+    return name.substr(0, keep_bytes) + "...";
+  } catch (...) {
+    ReportCurrentError("GetMenuCaption");
+    return {};
+  }
+}
+
+void LoadAllFavorite(frmMain& form) {
+  TrapStep("LoadAllFavorite", [&] { RemoveFavoriteEntries(form); });
+  std::string folder;
+  TrapStep("LoadAllFavorite", [&] { folder = GetFolderPath(form, kCsidlFavorites); });
+  // Without a favorites folder the list stays empty: "/" alone would list the root folder.
+  if (folder.empty()) return;
+  folder += '/';
+  const std::vector<std::string> folders{kFavoriteRootMarker};
+  for (const std::string& name : folders) {
+    TrapStep("LoadAllFavorite", [&] { LoadDirSubFavorite(form, folder, name); });
+  }
+}
+
+void LoadDirSubFavorite(frmMain& form, const std::string& folder, const std::string& name) {
+  const std::string path = name == kFavoriteRootMarker ? folder : folder + name + "/";
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(path.c_str()), closedir);
+  if (!dir) {
+    ReportFileError("LoadDirSubFavorite", errno);
+    return;
+  }
+  while (true) {
+    errno = 0;
+    const dirent* entry = readdir(dir.get());
+    if (entry == nullptr) {
+      if (errno != 0) ReportFileError("LoadDirSubFavorite", errno);
+      return;
+    }
+    TrapStep("LoadDirSubFavorite", [&] {
+      if (IsPlainFile(dir.get(), *entry)) AddFavoriteEntry(form, path, entry->d_name);
+    });
+  }
+}
+
+void PlaceFavoriteEntries(frmMain& form) {
+  auto& entries = form.mnuMainFavoriteUser;
+  const int count = entries.UBound();
+  Gtk::Menu* menu = form.mnuMainFavorite.Submenu();
+  // Entries join the menu all together, so the first tells whether they are in.
+  if (count < 1 || menu == nullptr || !entries.Exists(1) ||
+      entries(1).Item().get_parent() != nullptr) {
+    return;
+  }
+  // Right below the hidden template, the last fixed item.
+  int position = 0;
+  for (Gtk::Widget* child : menu->get_children()) {
+    ++position;
+    if (child == &entries(0).Item()) break;
+  }
+  // Inserting in reverse at one fixed place keeps every insertion near the head of GTK's child
+  // list; appending walks the whole list each time.
+  for (int index = count; index >= 1; --index) {
+    if (entries.Exists(index)) form.mnuMainFavorite.Insert(entries(index), position);
+  }
+}
+
+std::string AddFavorite(frmMain& form, const std::string& title, const std::string& url) {
+  ShellFolders* folders = ThePlatform().shell_folders;
+  FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs;
+  if (folders == nullptr || dialogs == nullptr) return {};
+  const std::string folder = folders->FolderPath(kCsidlFavorites);
+  if (folder.empty()) return {};
+  std::string path;
+  {
+    YieldScope modal;
+    path = dialogs->AddFavorite(form.Window(), folder, title);
+  }
+  if (path.empty()) return {};
+  SetIniString(kShortcutSection, kShortcutKey, url, path);
+  return path;
+}
+
+}  // namespace lumetta

@@ -1,0 +1,311 @@
+#include "platform/profile_strings.h"
+
+#include <fcntl.h>
+#include <glib.h>
+#include <glib/gstdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+
+namespace lumetta {
+namespace {
+
+// Far beyond any real profile file; a bigger one is not read, nor rewritten.
+constexpr size_t kMaxFileBytes = 64u << 20;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kBlanks = " \t\r\v\f";
+
+std::string_view TrimRight(std::string_view text) {
+  const size_t last = text.find_last_not_of(kBlanks);
+  return last == text.npos ? std::string_view() : text.substr(0, last + 1);
+}
+
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(kBlanks);
+  return first == text.npos ? std::string_view() : TrimRight(text.substr(first));
+}
+
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+std::string Fold(std::string_view text) {
+  if (!IsAscii(text) && g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+    gchar* folded = g_utf8_casefold(text.data(), static_cast<gssize>(text.size()));
+    std::string result(folded);
+    g_free(folded);
+    return result;
+  }
+  std::string result(text);
+  for (char& c : result) c = g_ascii_tolower(c);
+  return result;
+}
+
+// Names match without regard to case, non-ASCII letters included.
+bool SameName(std::string_view a, std::string_view b) {
+  if (IsAscii(a) && IsAscii(b)) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (g_ascii_tolower(a[i]) != g_ascii_tolower(b[i])) return false;
+    }
+    return true;
+  }
+  return Fold(a) == Fold(b);
+}
+
+enum class LineKind { kBlank, kSection, kKey };
+
+struct ParsedLine {
+  LineKind kind = LineKind::kBlank;
+  std::string_view name;
+  size_t equals = std::string_view::npos;  // position of "=" in a key line, if any
+};
+
+// A line without its line end. "[" without a closing "]" is no section header: like any other
+// text it is a key, with a value when it holds "=".
+ParsedLine ParseLine(std::string_view line) {
+  const std::string_view text = Trim(line);
+  if (text.empty()) return {};
+  if (text.front() == '[') {
+    const size_t close = text.rfind(']');
+    if (close != text.npos) return {LineKind::kSection, Trim(text.substr(1, close - 1))};
+  }
+  const size_t equals = line.find('=');
+  if (equals == line.npos) return {LineKind::kKey, text};
+  return {LineKind::kKey, Trim(line.substr(0, equals)), equals};
+}
+
+// Where a key is, or would go, in the text of a profile file (without its byte order mark).
+struct Location {
+  bool section_found = false;
+  // End of the section's last non-blank line, before its line end: where a new key goes.
+  size_t section_end = 0;
+  bool key_found = false;
+  size_t key_begin = 0;
+  size_t key_end = 0;  // before the line end
+  size_t equals = std::string_view::npos;
+};
+
+Location Locate(std::string_view text, std::string_view section, std::string_view key) {
+  Location at;
+  bool in_section = false;
+  size_t begin = 0;
+  while (begin < text.size()) {
+    const size_t newline = text.find('\n', begin);
+    const size_t next = newline == text.npos ? text.size() : newline + 1;
+    std::string_view line = text.substr(begin, next - begin);
+    if (line.ends_with('\n')) line.remove_suffix(1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    const ParsedLine parsed = ParseLine(line);
+    if (parsed.kind == LineKind::kSection) {
+      // Only the first section of that name is searched.
+      if (in_section) break;
+      in_section = SameName(parsed.name, section);
+      at.section_found = in_section;
+      at.section_end = begin + line.size();
+    } else if (in_section && parsed.kind == LineKind::kKey) {
+      at.section_end = begin + line.size();
+      if (SameName(parsed.name, key)) {
+        at.key_found = true;
+        at.key_begin = begin;
+        at.key_end = begin + line.size();
+        at.equals = parsed.equals;
+        return at;
+      }
+    }
+    begin = next;
+  }
+  return at;
+}
+
+// Cuts `text` to at most `size` - 1 bytes, dropping a character the cut would split.
+std::string Cut(std::string_view text, size_t size) {
+  if (text.size() < size) return std::string(text);
+  text = text.substr(0, size - 1);
+  size_t start = text.size();
+  int continuation = 0;
+  while (start > 0 && continuation < 3 && (static_cast<uint8_t>(text[start - 1]) & 0xC0) == 0x80) {
+    --start;
+    ++continuation;
+  }
+  if (start > 0) {
+    const auto lead = static_cast<uint8_t>(text[start - 1]);
+    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (lead >= 0xC0 && length > continuation + 1) text = text.substr(0, start - 1);
+  }
+  return std::string(text);
+}
+
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+enum class ReadStatus { kRead, kMissing, kUnusable };
+
+// O_NONBLOCK: a FIFO in the file's place must not block the caller.
+ReadStatus ReadFile(const std::string& path, std::string& contents, mode_t* mode) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kUnusable;
+  ReadStatus status = ReadStatus::kUnusable;
+  struct stat info;
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<uintmax_t>(info.st_size) <= kMaxFileBytes) {
+    *mode = info.st_mode;
+    // One byte more than the file holds, so that the read that finds its end needs no more room.
+    contents.resize(static_cast<size_t>(info.st_size) + 1);
+    size_t filled = 0;
+    while (true) {
+      // The file may have grown since fstat: read on until the end, within the limit.
+      if (filled == contents.size()) {
+        if (contents.size() > kMaxFileBytes) break;
+        contents.resize(std::min(kMaxFileBytes + 1, contents.size() + 4096));
+      }
+      const ssize_t n = read(fd, contents.data() + filled, contents.size() - filled);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      if (n == 0) {
+        contents.resize(filled);
+        status = ReadStatus::kRead;
+        break;
+      }
+      filled += static_cast<size_t>(n);
+    }
+  }
+  close(fd);
+  return status;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// The file a write goes to: the target of a symbolic link that resolves, else `path` itself.
+std::string WriteTarget(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  free(resolved);
+  return target;
+}
+
+// Writes a temporary file beside `path` and renames it over `path`. The temporary name starts
+// with a dot, so that a leftover never shows among the favorites.
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode) {
+  gchar* dir = g_path_get_dirname(path.c_str());
+  std::string temp = std::string(dir) + "/.lumetta-XXXXXX";
+  g_free(dir);
+  const int fd = g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool written = WriteAll(fd, data) && (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
+  written = close(fd) == 0 && written;
+  if (written && rename(temp.c_str(), path.c_str()) == 0) return true;
+  g_unlink(temp.c_str());
+  return false;
+}
+
+std::string_view LineEndOf(std::string_view text) {
+  const size_t newline = text.find('\n');
+  if (newline != text.npos && (newline == 0 || text[newline - 1] != '\r')) return "\n";
+  // Windows' own line end for new files.
+  return "\r\n";
+}
+
+}  // namespace
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view default_value, const std::string& path,
+                              size_t size) {
+  if (size == 0) return {};
+  std::string contents;
+  mode_t mode = 0;
+  if (ReadFile(path, contents, &mode) == ReadStatus::kRead) {
+    std::string_view text = contents;
+    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    const Location at = Locate(text, section, key);
+    if (at.key_found && at.equals != std::string_view::npos) {
+      const std::string_view line = text.substr(at.key_begin, at.key_end - at.key_begin);
+      return Cut(Unquote(UpToNul(Trim(line.substr(at.equals + 1)))), size);
+    }
+  }
+  return Cut(UpToNul(TrimRight(default_value)), size);
+}
+
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path) {
+  const std::string target = WriteTarget(path);
+  std::string contents;
+  mode_t mode = 0;
+  std::optional<mode_t> keep_mode;
+  switch (ReadFile(target, contents, &mode)) {
+    case ReadStatus::kRead:
+      keep_mode = mode;
+      break;
+    case ReadStatus::kMissing:
+      break;
+    case ReadStatus::kUnusable:
+      return false;
+  }
+  std::string_view text = contents;
+  const bool bom = text.starts_with(kUtf8Bom);
+  if (bom) text.remove_prefix(kUtf8Bom.size());
+  const std::string_view line_end = LineEndOf(text);
+
+  std::string line(key);
+  line += '=';
+  for (const char c : UpToNul(value)) {
+    if (c != '\r' && c != '\n') line += c;
+  }
+
+  std::string out(bom ? kUtf8Bom : "");
+  out.reserve(contents.size() + line.size() + section.size() + 8);
+  const Location at = Locate(text, section, key);
+  if (at.key_found) {
+    // The key keeps its own spelling and indentation.
+    const std::string_view old_line = text.substr(at.key_begin, at.key_end - at.key_begin);
+    out += text.substr(0, at.key_begin);
+    out +=
+        at.equals == std::string_view::npos ? TrimRight(old_line) : old_line.substr(0, at.equals);
+    out += line.substr(key.size());
+    out += text.substr(at.key_end);
+  } else if (at.section_found) {
+    out += text.substr(0, at.section_end);
+    out += line_end;
+    out += line;
+    out += text.substr(at.section_end);
+  } else {
+    out += text;
+    if (!text.empty() && !text.ends_with('\n')) out += line_end;
+    out += '[';
+    out += section;
+    out += ']';
+    out += line_end;
+    out += line;
+    out += line_end;
+  }
+  return ReplaceFile(target, out, keep_mode);
+}
+
+}  // namespace lumetta
