@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/file_io.h"
 #include "platform/reg_hive.h"
 
 namespace lumetta {
@@ -15,44 +16,11 @@ namespace {
 
 constexpr size_t kMaxHiveBytes = 16u << 20;
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-// Regular files only: a FIFO or device in the hive's place must not block or flood us
-// (hence O_NONBLOCK on open).
+// Regular files only: a FIFO or device in the hive's place must not block or flood us.
 std::optional<std::string> ReadHive(const std::string& path) {
-  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) return std::nullopt;
-  struct stat info;
-  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<uintmax_t>(info.st_size) > kMaxHiveBytes) {
-    return std::nullopt;
-  }
   std::string bytes;
-  bytes.reserve(static_cast<size_t>(info.st_size));
-  char chunk[1 << 16];
-  while (true) {
-    const ssize_t n = read(file.get(), chunk, sizeof chunk);
-    if (n == 0) return bytes;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    bytes.append(chunk, static_cast<size_t>(n));
-    // The file may grow after fstat.
-    if (bytes.size() > kMaxHiveBytes) return std::nullopt;
-  }
+  if (ReadRegularFile(path, kMaxHiveBytes, bytes) != ReadStatus::kRead) return std::nullopt;
+  return bytes;
 }
 
 std::string HomeDir() {

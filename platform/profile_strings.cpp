@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/file_io.h"
+
 namespace lumetta {
 namespace {
 
@@ -153,53 +155,6 @@ std::string_view Unquote(std::string_view value) {
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-enum class ReadStatus { kRead, kMissing, kUnusable };
-
-// O_NONBLOCK: a FIFO in the file's place must not block the caller.
-ReadStatus ReadFile(const std::string& path, std::string& contents, mode_t* mode) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kUnusable;
-  ReadStatus status = ReadStatus::kUnusable;
-  struct stat info;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-      static_cast<uintmax_t>(info.st_size) <= kMaxFileBytes) {
-    *mode = info.st_mode;
-    // One byte more than the file holds, so that the read that finds its end needs no more room.
-    contents.resize(static_cast<size_t>(info.st_size) + 1);
-    size_t filled = 0;
-    while (true) {
-      // The file may have grown since fstat: read on until the end, within the limit.
-      if (filled == contents.size()) {
-        if (contents.size() > kMaxFileBytes) break;
-        contents.resize(std::min(kMaxFileBytes + 1, contents.size() + 4096));
-      }
-      const ssize_t n = read(fd, contents.data() + filled, contents.size() - filled);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) break;
-      if (n == 0) {
-        contents.resize(filled);
-        status = ReadStatus::kRead;
-        break;
-      }
-      filled += static_cast<size_t>(n);
-    }
-  }
-  close(fd);
-  return status;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
 // The file a write goes to: the target of a symbolic link that resolves, else `path` itself.
 std::string WriteTarget(const std::string& path) {
   struct stat info;
@@ -241,7 +196,7 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   if (size == 0) return {};
   std::string contents;
   mode_t mode = 0;
-  if (ReadFile(path, contents, &mode) == ReadStatus::kRead) {
+  if (ReadRegularFile(path, kMaxFileBytes, contents, &mode) == ReadStatus::kRead) {
     std::string_view text = contents;
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
     const Location at = Locate(text, section, key);
@@ -259,13 +214,14 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
   std::string contents;
   mode_t mode = 0;
   std::optional<mode_t> keep_mode;
-  switch (ReadFile(target, contents, &mode)) {
+  switch (ReadRegularFile(target, kMaxFileBytes, contents, &mode)) {
     case ReadStatus::kRead:
       keep_mode = mode;
       break;
     case ReadStatus::kMissing:
       break;
-    case ReadStatus::kUnusable:
+    case ReadStatus::kUnreadable:
+    case ReadStatus::kTooLarge:
       return false;
   }
   std::string_view text = contents;

@@ -12,65 +12,13 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/file_io.h"
+
 namespace lumetta {
 namespace {
 
 // Far more than kMaxEntries addresses of any sane length; a bigger file is not a history.
 constexpr size_t kMaxFileBytes = 64u << 20;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  int get() const { return fd_; }
-  // Closes now, so that errors of the close itself are seen.
-  bool Close() {
-    const int fd = std::exchange(fd_, -1);
-    return close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-enum class ReadStatus { kRead, kMissing, kUnreadable, kNotAHistory };
-
-// O_NONBLOCK: a FIFO in the file's place must not block the browser.
-ReadStatus ReadFile(const std::string& path, std::string& contents) {
-  const FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.get() < 0) return errno == ENOENT ? ReadStatus::kMissing : ReadStatus::kUnreadable;
-  struct stat info;
-  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kUnreadable;
-  if (static_cast<uintmax_t>(info.st_size) > kMaxFileBytes) return ReadStatus::kNotAHistory;
-  contents.reserve(static_cast<size_t>(info.st_size));
-  char chunk[1 << 16];
-  while (true) {
-    const ssize_t n = read(file.get(), chunk, sizeof chunk);
-    if (n == 0) return ReadStatus::kRead;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ReadStatus::kUnreadable;
-    }
-    contents.append(chunk, static_cast<size_t>(n));
-    if (contents.size() > kMaxFileBytes) return ReadStatus::kNotAHistory;
-  }
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
 
 bool MakeParentDir(const std::string& path) {
   gchar* dir = g_path_get_dirname(path.c_str());
@@ -106,10 +54,10 @@ void FileUrlHistory::Load() const {
   if (loaded_) return;
   loaded_ = true;
   std::string contents;
-  switch (ReadFile(path_, contents)) {
+  switch (ReadRegularFile(path_, kMaxFileBytes, contents)) {
     case ReadStatus::kRead:
       break;
-    case ReadStatus::kNotAHistory:
+    case ReadStatus::kTooLarge:
       file_needs_rewrite_ = true;
       return;
     case ReadStatus::kMissing:

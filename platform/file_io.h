@@ -1,0 +1,36 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace lumetta {
+
+// An open file descriptor, closed when it goes.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor();
+  int get() const { return fd_; }
+  // Closes now, so that an error of the close itself is seen.
+  bool Close();
+
+ private:
+  int fd_;
+};
+
+enum class ReadStatus { kRead, kMissing, kUnreadable, kTooLarge };
+
+// Reads a regular file of at most `max_bytes`. A folder, FIFO or device in its place is
+// unreadable: it must neither block nor flood the caller. `mode`, when given, gets the file's.
+ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::string& contents,
+                           mode_t* mode = nullptr);
+
+// Writes all of `data`, going on after interrupted and partial writes.
+bool WriteAll(int fd, std::string_view data);
+
+}  // namespace lumetta
