@@ -7,17 +7,17 @@
 
 #include "app/main_windows.h"
 #include "platform/platform.h"
-#include "tests/support/fake_browser_control.h"
 #include "tests/support/fake_favorites_dialogs.h"
 #include "tests/support/fake_shell_folders.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/window_test.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::test {
 
 // Windows with a fake browser control, whose favorites folder is a fresh temporary folder and
 // whose favorites dialogs are scripted.
-class FavoritesWindowTest : public testing::Test {
+class FavoritesWindowTest : public WindowTest {
  protected:
   FavoritesWindowTest() {
     folders_.favorites = favorites_.Path();
@@ -29,16 +29,6 @@ class FavoritesWindowTest : public testing::Test {
     ThePlatform().favorites_dialogs = nullptr;
   }
 
-  // A loaded window; its start-up navigation is forgotten.
-  frmMain& OpenWindow() {
-    frmMain& form = windows_.CreateMainWindow();
-    form.Show();
-    Fake(form).calls.clear();
-    return form;
-  }
-  static FakeBrowserControl& Fake(frmMain& form) {
-    return static_cast<FakeBrowserControl&>(form.webMain.Get());
-  }
 
   // An Internet shortcut to `url` in the favorites folder; gives its path.
   std::string Shortcut(const std::string& file_name, const std::string& url) const {
@@ -64,8 +54,6 @@ class FavoritesWindowTest : public testing::Test {
   TempDir favorites_;
   FakeShellFolders folders_;
   FakeFavoritesDialogs dialogs_;
-  FakeControlFactory factory_;
-  MainWindows windows_{factory_, {}};
 };
 
 }  // namespace lumetta::test

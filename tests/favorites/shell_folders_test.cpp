@@ -10,30 +10,16 @@
 
 #include "tests/support/temp_dir.h"
 
+#include "tests/support/scoped_env.h"
+
 namespace lumetta {
 namespace {
 
 class XdgShellFoldersTest : public testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* name : {"HOME", "XDG_DATA_HOME"}) {
-      const char* value = g_getenv(name);
-      saved_env_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-  }
-  void TearDown() override {
-    for (const auto& [name, value] : saved_env_) {
-      if (value) {
-        g_setenv(name.c_str(), value->c_str(), TRUE);
-      } else {
-        g_unsetenv(name.c_str());
-      }
-    }
-  }
-
   test::TempDir dir_;
   XdgShellFolders folders_;
-  std::map<std::string, std::optional<std::string>> saved_env_;
+  test::ScopedEnv saved_env_{"HOME", "XDG_DATA_HOME"};
 };
 
 TEST_F(XdgShellFoldersTest, FavoritesAreCreatedInTheDataHomeOfTheMoment) {

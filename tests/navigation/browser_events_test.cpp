@@ -9,31 +9,21 @@
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"
 
+#include "tests/support/window_test.h"
+
 namespace lumetta {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class BrowserEventsTest : public testing::Test {
+class BrowserEventsTest : public test::WindowTest {
  protected:
-  frmMain& OpenWindow() {
-    frmMain& form = windows_.CreateMainWindow();
-    form.Show();
-    Fake(form).calls.clear();
-    return form;
-  }
-  static test::FakeBrowserControl& Fake(frmMain& form) {
-    return static_cast<test::FakeBrowserControl&>(form.webMain.Get());
-  }
   static bool PageHasFocus(frmMain& form) {
     return form.Window().get_focus() == &form.webMain.Get().GetWidget();
   }
   static bool AddressBoxHasFocus(frmMain& form) {
     return form.Window().get_focus() == &form.txtURL.Entry();
   }
-
-  test::FakeControlFactory factory_;
-  MainWindows windows_{factory_, {}};
 };
 
 TEST_F(BrowserEventsTest, CaptionIsTheTitleAndSuffix) {

@@ -10,31 +10,19 @@
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"
 
+#include "tests/support/window_test.h"
+
 namespace lumetta {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class NavigationTest : public testing::Test {
+class NavigationTest : public test::WindowTest {
  protected:
-  // A loaded window; its start-up navigation is forgotten.
-  frmMain& OpenWindow(const std::string& url = "") {
-    frmMain& form = windows_.CreateMainWindow();
-    form.mstrURLNewWindow = url;
-    form.Show();
-    Fake(form).calls.clear();
-    return form;
-  }
-  static test::FakeBrowserControl& Fake(frmMain& form) {
-    return static_cast<test::FakeBrowserControl&>(form.webMain.Get());
-  }
   static void PressEnter(frmMain& form, const std::string& text, int shift = 0) {
     form.txtURL.SetText(text);
     form.txtURL.KeyDown.emit(kKeyReturn, shift);
   }
-
-  test::FakeControlFactory factory_;
-  MainWindows windows_{factory_, {}};
 };
 
 TEST_F(NavigationTest, LoadOpensTheHomePageSilently) {

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <map>
 
+#include "tests/support/scoped_env.h"
+
 namespace lumetta {
 namespace {
 
@@ -29,20 +31,9 @@ class HiveRegistryTest : public testing::Test {
     ASSERT_NE(dir, nullptr);
     dir_ = dir;
     g_free(dir);
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"}) {
-      const char* value = g_getenv(name);
-      saved_env_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
   }
 
   void TearDown() override {
-    for (const auto& [name, value] : saved_env_) {
-      if (value) {
-        g_setenv(name.c_str(), value->c_str(), TRUE);
-      } else {
-        g_unsetenv(name.c_str());
-      }
-    }
     std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add);
     std::filesystem::remove_all(dir_);
@@ -58,7 +49,7 @@ class HiveRegistryTest : public testing::Test {
   std::string PathOf(const std::string& relative) const { return (dir_ / relative).string(); }
 
   std::filesystem::path dir_;
-  std::map<std::string, std::optional<std::string>> saved_env_;
+  test::ScopedEnv saved_env_{"HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"};
 };
 
 std::string UserHive(const std::string& start_page) {

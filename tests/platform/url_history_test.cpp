@@ -9,6 +9,8 @@
 #include <map>
 #include <sstream>
 
+#include "tests/support/scoped_env.h"
+
 namespace lumetta {
 namespace {
 
@@ -24,20 +26,9 @@ class UrlHistoryTest : public testing::Test {
     dir_ = dir;
     g_free(dir);
     path_ = (dir_ / "history").string();
-    for (const char* name : {"HOME", "XDG_DATA_HOME"}) {
-      const char* value = g_getenv(name);
-      saved_env_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
   }
 
   void TearDown() override {
-    for (const auto& [name, value] : saved_env_) {
-      if (value) {
-        g_setenv(name.c_str(), value->c_str(), TRUE);
-      } else {
-        g_unsetenv(name.c_str());
-      }
-    }
     std::filesystem::remove_all(dir_);
   }
 
@@ -59,7 +50,7 @@ class UrlHistoryTest : public testing::Test {
 
   std::filesystem::path dir_;
   std::string path_;
-  std::map<std::string, std::optional<std::string>> saved_env_;
+  test::ScopedEnv saved_env_{"HOME", "XDG_DATA_HOME"};
 };
 
 TEST_F(UrlHistoryTest, NewHistoryIsEmptyAndWritesNothing) {

@@ -8,28 +8,18 @@
 
 #include "app/main_windows.h"
 #include "platform/platform.h"
-#include "tests/support/fake_browser_control.h"
+#include "tests/support/window_test.h"
 #include "tests/support/fake_message_box.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::test {
 
 // Windows with a fake browser control and a scripted message box.
-class SearchWindowTest : public testing::Test {
+class SearchWindowTest : public WindowTest {
  protected:
   SearchWindowTest() { ThePlatform().message_box = &box_; }
   ~SearchWindowTest() override { ThePlatform().message_box = nullptr; }
 
-  // A loaded window; its start-up navigation is forgotten.
-  frmMain& OpenWindow() {
-    frmMain& form = windows_.CreateMainWindow();
-    form.Show();
-    Fake(form).calls.clear();
-    return form;
-  }
-  static FakeBrowserControl& Fake(frmMain& form) {
-    return static_cast<FakeBrowserControl&>(form.webMain.Get());
-  }
   // The check marks the engine items show, by index.
   static std::vector<bool> Checks(frmMain& form) {
     std::vector<bool> checks;
@@ -40,8 +30,6 @@ class SearchWindowTest : public testing::Test {
   }
 
   FakeMessageBox box_;
-  FakeControlFactory factory_;
-  MainWindows windows_{factory_, {}};
 };
 
 }  // namespace lumetta::test
