@@ -55,6 +55,8 @@ class BrowserControl {
   sigc::signal<void(const std::string& url)> DocumentComplete;
   sigc::signal<void(const std::string& text)> TitleChange;
   sigc::signal<void(int command, bool enable)> CommandStateChange;
+  // A control handed back for a new-window request may now be shown.
+  sigc::signal<void()> ReadyToShow;
 };
 
 // Makes the controls of main windows. The application owns the one that drives the engine;

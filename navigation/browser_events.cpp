@@ -1,5 +1,8 @@
 #include "navigation/browser_events.h"
 
+#include <memory>
+#include <vector>
+
 #include "app/do_events.h"
 #include "app/settings.h"
 #include "ui/main_window/frm_main.h"
@@ -32,6 +35,23 @@ void webMain_CommandStateChange(frmMain& form, int command, bool enable) {
   }
 }
 
+namespace {
+
+// A window made for a page's request appears when the engine has its page ready; its first
+// completed document is the latest moment, should the engine not say so.
+void ShowWhenPageReady(frmMain& form) {
+  auto once = std::make_shared<std::vector<sigc::connection>>();
+  auto show = [&form, once] {
+    for (sigc::connection& connection : *once) connection.disconnect();
+    form.Show();
+  };
+  once->push_back(form.webMain->ReadyToShow.connect(show));
+  once->push_back(form.webMain->DocumentComplete.connect(sigc::hide(show)));
+  for (const sigc::connection& connection : *once) form.Track(connection);
+}
+
+}  // namespace
+
 void webMain_NewWindow2(frmMain& form, BrowserControl*& new_control) {
   std::unique_ptr<BrowserControl> control = form.webMain->CreateRelated();
   BrowserControl* requested = control.get();
@@ -39,9 +59,9 @@ void webMain_NewWindow2(frmMain& form, BrowserControl*& new_control) {
   // The page's own address arrives through the control handed back; a start page loaded first
   // would race with it and could replace it.
   window.SkipStartPage();
-  const std::weak_ptr<void> alive = window.Alive();
-  window.Show();
-  if (!alive.expired()) new_control = requested;
+  if (!window.Load()) return;
+  new_control = requested;
+  ShowWhenPageReady(window);
 }
 
 void ConnectBrowserEvents(frmMain& form) {

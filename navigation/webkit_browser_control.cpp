@@ -111,6 +111,8 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
+  g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow),
+                   this);
   g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate),
                    this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
@@ -300,6 +302,10 @@ GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction
   // The engine aborts on a view that is not related to the opener.
   if (control->related_ != self->view_) return nullptr;
   return GTK_WIDGET(control->view_);
+}
+
+void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->ReadyToShow.emit();
 }
 
 gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,

@@ -124,6 +124,11 @@ TEST_F(BrowserEventsTest, WindowClosedWhileBeforeNavigateYields) {
   EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live - 1; }));
 }
 
+// The window of a control handed back for a page's request.
+Gtk::Window& WindowOf(BrowserControl& control) {
+  return *dynamic_cast<Gtk::Window*>(control.GetWidget().get_toplevel());
+}
+
 TEST_F(BrowserEventsTest, PageRequestOpensAFullMainWindowOnItsOwnAddress) {
   frmMain& form = OpenWindow();
   BrowserControl* opened = nullptr;
@@ -135,12 +140,38 @@ TEST_F(BrowserEventsTest, PageRequestOpensAFullMainWindowOnItsOwnAddress) {
   EXPECT_TRUE(popup->Navigations().empty());
   EXPECT_TRUE(popup->silent);
   EXPECT_TRUE(Fake(form).Navigations().empty());
+  // It appears when the engine has the page ready.
+  EXPECT_FALSE(WindowOf(*popup).get_visible());
+  popup->ReadyToShow.emit();
+  EXPECT_TRUE(WindowOf(*popup).get_visible());
   popup->TitleChange.emit("弹出");
-  bool found = false;
-  for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
-    found = found || (window->get_visible() && window->get_title() == "弹出 - Lumetta");
-  }
-  EXPECT_TRUE(found);
+  EXPECT_EQ(WindowOf(*popup).get_title(), "弹出 - Lumetta");
+}
+
+TEST_F(BrowserEventsTest, PageRequestWindowAppearsAtItsFirstDocumentAtTheLatest) {
+  frmMain& form = OpenWindow();
+  BrowserControl* opened = nullptr;
+  Fake(form).NewWindow2.emit(opened);
+  ASSERT_NE(opened, nullptr);
+  auto* popup = static_cast<test::FakeBrowserControl*>(opened);
+  popup->location_url = "http://popup.example/";
+  popup->DocumentComplete.emit("http://popup.example/");
+  EXPECT_TRUE(WindowOf(*popup).get_visible());
+  popup->ReadyToShow.emit();
+  EXPECT_EQ(windows_.OpenCount(), 2u);
+}
+
+TEST_F(BrowserEventsTest, PageRequestWindowClosedBeforeItIsReady) {
+  frmMain& form = OpenWindow();
+  const int live = frmMain::InstanceCount();
+  BrowserControl* opened = nullptr;
+  Fake(form).NewWindow2.emit(opened);
+  ASSERT_NE(opened, nullptr);
+  Gtk::Window& popup_window = WindowOf(*opened);
+  windows_.Unload(windows_.OpenWindow(1));
+  opened->ReadyToShow.emit();
+  EXPECT_FALSE(popup_window.get_visible());
+  EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live; }));
 }
 
 TEST_F(BrowserEventsTest, NewWindowGetsTheFocusInItsAddressBox) {

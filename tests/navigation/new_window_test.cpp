@@ -98,9 +98,7 @@ TEST_F(NewWindowTest, NewWindowClosedWhileItsPageLoads) {
   const int live = frmMain::InstanceCount();
   Click(form, "open");
   ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 2; }));
-  for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
-    if (window != &form.Window() && window->get_visible()) window->close();
-  }
+  windows_.Unload(windows_.OpenWindow(1));
   EXPECT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 1; }));
   EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live; }));
   test::RunFor(200);

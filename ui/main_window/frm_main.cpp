@@ -90,16 +90,22 @@ void frmMain::ConnectEvents() {
   ConnectFavoriteEvents(*this);
 }
 
+bool frmMain::Load() {
+  const std::weak_ptr<void> alive = Alive();
+  if (!loaded_) {
+    loaded_ = true;
+    FormLoad();
+  }
+  return !alive.expired();
+}
+
 void frmMain::Show() {
-  if (loaded_) {
+  // Like any form, the window appears once its load has finished, unless the load closed it.
+  if (!Load()) return;
+  if (Window().get_visible()) {
     Window().present();
     return;
   }
-  loaded_ = true;
-  const std::weak_ptr<void> alive = Alive();
-  FormLoad();
-  // Like any form, the window appears once its load has finished, unless the load closed it.
-  if (alive.expired()) return;
   Window().show_all();
   RunActivate();
 }

@@ -32,7 +32,10 @@ class frmMain : private detail::BrowserOwner,
   // The address the window opens when it loads; empty means the home page.
   std::string mstrURLNewWindow;
 
-  // Shows the window; the first time, it loads (Form_Load).
+  // Loads the window (Form_Load) without showing it, the first time only. False when the
+  // window is closed by then.
+  bool Load();
+  // Shows the window, loading it first if it has not been.
   void Show();
   // Closes this window only.
   void Unload();
