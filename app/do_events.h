@@ -19,10 +19,6 @@ class YieldScope {
   static bool Active();
 };
 
-}  // namespace lumetta
-
-namespace lumetta {
-
 // Runs `task` from the main loop once no yield is on the stack: the place to destroy objects
 // whose handlers may still be running further up.
 void RunAfterYields(void (*task)(void*), void* data);

@@ -11,6 +11,8 @@
 #include "platform/platform.h"
 #include "platform/registry.h"
 
+#include "tests/support/utf16.h"
+
 namespace lumetta {
 namespace {
 
@@ -25,18 +27,7 @@ std::string Repeat(const std::string& piece, size_t times) {
   return out;
 }
 
-std::string Utf16Le(const std::string& utf8) {
-  glong units = 0;
-  gunichar2* wide =
-      g_utf8_to_utf16(utf8.data(), static_cast<glong>(utf8.size()), nullptr, &units, nullptr);
-  std::string bytes;
-  for (glong i = 0; i < units; ++i) {
-    bytes += static_cast<char>(wide[i] & 0xff);
-    bytes += static_cast<char>(wide[i] >> 8);
-  }
-  g_free(wide);
-  return bytes;
-}
+using test::Utf16Le;
 
 std::string CutBefore(const std::string& text, const std::string& marker) {
   return text.substr(0, text.find(marker));

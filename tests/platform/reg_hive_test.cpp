@@ -7,6 +7,8 @@
 #include <random>
 #include <string>
 
+#include "tests/support/utf16.h"
+
 namespace lumetta {
 
 void PrintTo(const RegData& data, std::ostream* os) {
@@ -31,18 +33,7 @@ using namespace std::string_literals;
 
 constexpr char kKey[] = "HKEY_CURRENT_USER\\Software\\Test";
 
-std::string Utf16Le(const std::string& utf8) {
-  glong units = 0;
-  gunichar2* wide =
-      g_utf8_to_utf16(utf8.data(), static_cast<glong>(utf8.size()), nullptr, &units, nullptr);
-  std::string bytes;
-  for (glong i = 0; i < units; ++i) {
-    bytes += static_cast<char>(wide[i] & 0xff);
-    bytes += static_cast<char>(wide[i] >> 8);
-  }
-  g_free(wide);
-  return bytes;
-}
+using test::Utf16Le;
 
 RegData Sz(const std::string& text) { return {kRegSz, text + '\0'}; }
 
