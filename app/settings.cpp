@@ -2,7 +2,7 @@
 
 #include "app/read_reg_value.h"
 #include "platform/registry.h"
-#include "search/search_templates.h"
+#include "app/search_templates.h"
 
 namespace lumetta {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/do_events.h"
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"

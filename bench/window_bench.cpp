@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "loopback_server.h"
-#include "navigation/webkit_engine.h"
+#include "engine/webkit_engine.h"
 #include "ui/main_window/frm_main.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/do_events.h"
 #include "favorites/mod_favorite.h"
-#include "navigation/do_navigate.h"
+#include "ui/main_window/do_navigate.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"

@@ -3,7 +3,7 @@
 #include <glib.h>
 
 #include "app/settings.h"
-#include "navigation/do_navigate.h"
+#include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {

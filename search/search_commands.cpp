@@ -5,10 +5,10 @@
 #include <string>
 
 #include "app/settings.h"
-#include "navigation/do_navigate.h"
+#include "ui/main_window/do_navigate.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "search/search_templates.h"
+#include "app/search_templates.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {

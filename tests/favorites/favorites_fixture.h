@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "platform/platform.h"
 #include "tests/support/fake_favorites_dialogs.h"
 #include "tests/support/fake_shell_folders.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <gtkmm/entry.h>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "app/settings.h"
 #include "tests/support/fake_browser_control.h"
 #include "tests/support/wait.h"

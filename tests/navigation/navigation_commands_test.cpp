@@ -4,7 +4,7 @@
 #include <glib.h>
 #include <gtest/gtest.h>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "app/settings.h"
 #include "tests/support/fake_browser_control.h"
 #include "tests/support/wait.h"

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <webkit2/webkit2.h>
 
-#include "app/main_windows.h"
-#include "navigation/webkit_engine.h"
+#include "shell/main_windows.h"
+#include "engine/webkit_engine.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"

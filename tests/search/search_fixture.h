@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "platform/platform.h"
 #include "tests/support/window_test.h"
 #include "tests/support/fake_message_box.h"

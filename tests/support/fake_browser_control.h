@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 
 namespace lumetta::test {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
 #include "ui/main_window/frm_main.h"
 

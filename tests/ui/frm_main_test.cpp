@@ -4,7 +4,7 @@
 #include <gtkmm/checkmenuitem.h>
 #include <gtkmm/separatormenuitem.h>
 
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
 
 namespace lumetta {

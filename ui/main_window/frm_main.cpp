@@ -5,7 +5,7 @@
 #include "favorites/favorite_commands.h"
 #include "favorites/mod_favorite.h"
 #include "navigation/browser_events.h"
-#include "navigation/do_navigate.h"
+#include "ui/main_window/do_navigate.h"
 #include "navigation/navigation_commands.h"
 #include "platform/program_folder.h"
 #include "search/search_commands.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 #include "ui/controls/form.h"
 #include "ui/main_window/main_controls.h"
 #include "ui/main_window/main_menus.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 #include "ui/controls/control_array.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/image_button.h"

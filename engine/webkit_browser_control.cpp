@@ -1,10 +1,10 @@
-#include "navigation/webkit_browser_control.h"
+#include "engine/webkit_browser_control.h"
 
 #include <gtkmm/widget.h>
 
-#include "navigation/address_fixup.h"
-#include "navigation/error_page.h"
-#include "navigation/offline_filter.h"
+#include "engine/address_fixup.h"
+#include "engine/error_page.h"
+#include "engine/offline_filter.h"
 #include "platform/url_history.h"
 
 namespace lumetta {

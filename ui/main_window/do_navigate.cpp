@@ -1,4 +1,4 @@
-#include "navigation/do_navigate.h"
+#include "ui/main_window/do_navigate.h"
 
 #include "app/do_events.h"
 #include "ui/main_window/frm_main.h"

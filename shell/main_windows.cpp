@@ -1,4 +1,4 @@
-#include "app/main_windows.h"
+#include "shell/main_windows.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "navigation/error_page.h"
+#include "engine/error_page.h"
 
 #include <glib.h>
 #include <gtest/gtest.h>

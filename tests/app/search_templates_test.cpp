@@ -1,4 +1,4 @@
-#include "search/search_templates.h"
+#include "app/search_templates.h"
 
 #include <gtest/gtest.h>
 

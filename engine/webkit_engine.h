@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 
 namespace lumetta {
 

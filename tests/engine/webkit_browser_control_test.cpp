@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "navigation/webkit_engine.h"
+#include "engine/webkit_engine.h"
 #include "platform/url_history.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"

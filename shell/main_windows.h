@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 #include "ui/main_window/window_host.h"
 
 namespace lumetta {

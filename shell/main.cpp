@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/do_events.h"
-#include "app/main_windows.h"
-#include "navigation/webkit_engine.h"
+#include "shell/main_windows.h"
+#include "engine/webkit_engine.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"

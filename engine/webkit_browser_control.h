@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 
 namespace lumetta {
 

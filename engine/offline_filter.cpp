@@ -1,4 +1,4 @@
-#include "navigation/offline_filter.h"
+#include "engine/offline_filter.h"
 
 #include <string>
 

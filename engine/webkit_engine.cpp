@@ -1,7 +1,7 @@
-#include "navigation/webkit_engine.h"
+#include "engine/webkit_engine.h"
 
-#include "navigation/offline_filter.h"
-#include "navigation/webkit_browser_control.h"
+#include "engine/offline_filter.h"
+#include "engine/webkit_browser_control.h"
 
 namespace lumetta {
 

@@ -1,8 +1,8 @@
-#include "navigation/error_page.h"
+#include "engine/error_page.h"
 
 #include <glib.h>
 
-#include "navigation/browser_control.h"
+#include "app/browser_control.h"
 
 namespace lumetta {
 
