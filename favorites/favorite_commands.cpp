@@ -69,6 +69,7 @@ void mnuMainFavoriteGoogle_Click(frmMain& form) {
 }
 
 void ConnectFavoriteEvents(frmMain& form) {
+  form.Track(form.FavoritesLoad.connect([&form] { LoadAllFavorite(form); }));
   form.Track(
       form.mnuMainFavoriteAdd.Click.connect([&form](int) { mnuMainFavoriteAdd_Click(form); }));
   form.Track(form.mnuMainFavoriteModify.Click.connect(

@@ -3,6 +3,7 @@
 #include <glib.h>
 
 #include "app/settings.h"
+#include "navigation/browser_events.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 
@@ -42,6 +43,31 @@ void mnuMainFileOffLine_Click(frmMain& form) {
   form.mnuMainFileOffLine.SetChecked(offline);
   form.webMain->SetOffline(offline);
   form.webMain->SetSilent(offline);
+}
+
+void ConnectNavigationEvents(frmMain& form) {
+  auto on_click = [&form](MenuItem& item, void (*handler)(frmMain&)) {
+    form.Track(item.Click.connect([&form, handler](int) { handler(form); }));
+  };
+  form.Track(form.txtURL.GotFocus.connect([&form] { txtURL_GotFocus(form); }));
+  form.Track(form.txtURL.KeyDown.connect(
+      [&form](int key, int shift) { txtURL_KeyDown(form, key, shift); }));
+  on_click(form.mnuMainFileNewLabel, &mnuMainFileNewLabel_Click);
+  on_click(form.mnuMainFileOffLine, &mnuMainFileOffLine_Click);
+  on_click(form.mnuMainViewGoHomePage, &mnuMainViewGoHomePage_Click);
+  on_click(form.mnuMainViewGoBack, &mnuMainViewGoBack_Click);
+  on_click(form.mnuMainViewGoForword, &mnuMainViewGoForword_Click);
+  on_click(form.mnuMainViewStop, &mnuMainViewStop_Click);
+  on_click(form.mnuMainViewRefresh, &mnuMainViewRefresh_Click);
+
+  // The toolbar's navigation buttons run the menu items' handlers.
+  form.SetToolbarAction(kToolBack, [&form] { mnuMainViewGoBack_Click(form); });
+  form.SetToolbarAction(kToolForward, [&form] { mnuMainViewGoForword_Click(form); });
+  form.SetToolbarAction(kToolStop, [&form] { mnuMainViewStop_Click(form); });
+  form.SetToolbarAction(kToolRefresh, [&form] { mnuMainViewRefresh_Click(form); });
+  form.SetToolbarAction(kToolHome, [&form] { mnuMainViewGoHomePage_Click(form); });
+
+  ConnectBrowserEvents(form);
 }
 
 }  // namespace lumetta

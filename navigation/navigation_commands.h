@@ -20,4 +20,8 @@ void mnuMainViewRefresh_Click(frmMain& form);
 void mnuMainFileNewLabel_Click(frmMain& form);
 void mnuMainFileOffLine_Click(frmMain& form);
 
+// Ties the address box, the navigation items, their toolbar buttons and the browser control's
+// events to their handlers for as long as the window is open.
+void ConnectNavigationEvents(frmMain& form);
+
 }  // namespace lumetta

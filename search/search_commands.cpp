@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "app/search_templates.h"
+#include "search/search_engine_menu.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -65,6 +66,8 @@ void ConnectSearchEvents(frmMain& form) {
   for (const auto& [index, item] : form.mnuMainToolSearchType) {
     form.Track(item->Click.connect([&form](int i) { mnuMainToolSearchType_Click(form, i); }));
   }
+  form.SetToolbarAction(kToolSearch, [&form] { DoSearch(form); });
+  form.SetToolbarAction(kToolSearchEngines, [&form] { PopUpSearchEngines(form); });
 }
 
 }  // namespace lumetta

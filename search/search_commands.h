@@ -13,7 +13,8 @@ void mnuMainToolSearchType_Click(frmMain& form, int index);
 void txtSearch_GotFocus(frmMain& form);
 void txtSearch_KeyPress(frmMain& form, int key_ascii);
 
-// Ties the search box and the engine items to their handlers for as long as the window is open.
+// Ties the search box, the engine items and the search bar's buttons to their handlers for as
+// long as the window is open.
 void ConnectSearchEvents(frmMain& form);
 
 }  // namespace lumetta

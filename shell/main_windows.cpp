@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/do_events.h"
+#include "shell/window_wiring.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -23,6 +24,7 @@ frmMain& MainWindows::CreateMainWindow() { return CreateMainWindow(factory_.Crea
 frmMain& MainWindows::CreateMainWindow(std::unique_ptr<BrowserControl> control) {
   open_.push_back(std::make_unique<frmMain>(*this, std::move(control)));
   frmMain& window = *open_.back();
+  ConnectSubsystems(window);
   if (!created_any_) default_window_ = &window;
   created_any_ = true;
   if (application_) application_->add_window(window.Window());

@@ -2,13 +2,8 @@
 
 #include "app/auto_complete.h"
 #include "app/settings.h"
-#include "favorites/favorite_commands.h"
-#include "favorites/mod_favorite.h"
-#include "navigation/browser_events.h"
-#include "ui/main_window/do_navigate.h"
-#include "navigation/navigation_commands.h"
 #include "platform/program_folder.h"
-#include "search/search_commands.h"
+#include "ui/main_window/do_navigate.h"
 #include "ui/main_window/main_layout.h"
 #include "ui/main_window/toolbar.h"
 #include "ui/main_window/window_host.h"
@@ -69,25 +64,19 @@ void frmMain::ConnectEvents() {
   Connect(Resize, [this] { FormResize(); });
   Connect(Activate, [this] { webMain->GrabFocus(); });
   Connect(picMainWeb.DblClick, [this] { Unload(); });
-
-  Connect(txtURL.GotFocus, [this] { txtURL_GotFocus(*this); });
-  Connect(txtURL.KeyDown, [this](int key, int shift) { txtURL_KeyDown(*this, key, shift); });
-
-  Connect(mnuMainFileNewLabel.Click, [this](int) { mnuMainFileNewLabel_Click(*this); });
-  Connect(mnuMainFileOffLine.Click, [this](int) { mnuMainFileOffLine_Click(*this); });
   Connect(mnuMainFileExit.Click, [this](int) { Unload(); });
-  Connect(mnuMainViewGoHomePage.Click, [this](int) { mnuMainViewGoHomePage_Click(*this); });
-  Connect(mnuMainViewGoBack.Click, [this](int) { mnuMainViewGoBack_Click(*this); });
-  Connect(mnuMainViewGoForword.Click, [this](int) { mnuMainViewGoForword_Click(*this); });
-  Connect(mnuMainViewStop.Click, [this](int) { mnuMainViewStop_Click(*this); });
-  Connect(mnuMainViewRefresh.Click, [this](int) { mnuMainViewRefresh_Click(*this); });
-
   for (auto& [index, button] : imgToolBar) {
     Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
   }
-  ConnectBrowserEvents(*this);
-  ConnectSearchEvents(*this);
-  ConnectFavoriteEvents(*this);
+}
+
+void frmMain::SetToolbarAction(int index, std::function<void()> action) {
+  toolbar_actions_[index] = std::move(action);
+}
+
+const std::function<void()>* frmMain::ToolbarAction(int index) const {
+  const auto it = toolbar_actions_.find(index);
+  return it != toolbar_actions_.end() ? &it->second : nullptr;
 }
 
 bool frmMain::Load() {
@@ -117,7 +106,7 @@ void frmMain::FormLoad() {
   webMain->SetSilent(true);
   if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
   SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
-  LoadAllFavorite(*this);
+  FavoritesLoad.emit();
   if (!skip_start_page_) DoNavigate(*this, mstrURLNewWindow);
 }
 

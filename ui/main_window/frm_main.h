@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +50,14 @@ class frmMain : private detail::BrowserOwner,
 
   WindowHost& Host() const { return host_; }
 
+  // Raised by the load, in its place among the load's steps, to build the favorites list.
+  sigc::signal<void()> FavoritesLoad;
+
+  // What a toolbar button does, by the button's index; the subsystems owning the commands fill
+  // it in. Null for an index without an action.
+  void SetToolbarAction(int index, std::function<void()> action);
+  const std::function<void()>* ToolbarAction(int index) const;
+
   // Expires when the window closes. Code that yielded to the main loop checks it before it
   // touches the window again.
   std::weak_ptr<void> Alive() const { return alive_; }
@@ -72,6 +82,7 @@ class frmMain : private detail::BrowserOwner,
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   bool loaded_ = false;
   bool skip_start_page_ = false;
+  std::map<int, std::function<void()>> toolbar_actions_;
   std::vector<sigc::connection> connections_;
   size_t tracked_live_ = 0;
 };
