@@ -39,8 +39,6 @@ YieldScope::~YieldScope() {
   if (--yield_depth == 0) ScheduleDeferred();
 }
 
-bool YieldScope::Active() { return yield_depth > 0; }
-
 void DoEvents() {
   YieldScope scope;
   for (int i = 0; i < kMaxIterations && g_main_context_pending(nullptr); ++i) {

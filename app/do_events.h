@@ -15,8 +15,6 @@ class YieldScope {
   ~YieldScope();
   YieldScope(const YieldScope&) = delete;
   YieldScope& operator=(const YieldScope&) = delete;
-
-  static bool Active();
 };
 
 // Runs `task` from the main loop once no yield is on the stack: the place to destroy objects

@@ -6,19 +6,13 @@
 
 #include "platform/platform.h"
 #include "platform/registry.h"
+#include "platform/utf8.h"
 
 namespace lumetta {
 namespace {
 
 // The size of the buffer the value is queried into; larger data counts as unreadable.
 constexpr size_t kBufferBytes = 1024;
-
-std::string ValidUtf8(const std::string& text) {
-  gchar* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-  std::string out(valid);
-  g_free(valid);
-  return out;
-}
 
 }  // namespace
 

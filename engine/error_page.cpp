@@ -3,17 +3,16 @@
 #include <glib.h>
 
 #include "app/browser_control.h"
+#include "platform/utf8.h"
 
 namespace lumetta {
 
 namespace {
 
 std::string Escaped(const std::string& text) {
-  char* valid = g_utf8_make_valid(text.c_str(), static_cast<gssize>(text.size()));
-  char* escaped = g_markup_escape_text(valid, -1);
+  char* escaped = g_markup_escape_text(ValidUtf8(text).c_str(), -1);
   std::string result(escaped);
   g_free(escaped);
-  g_free(valid);
   return result;
 }
 

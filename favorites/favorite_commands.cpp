@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/do_events.h"
+#include "app/resume_next.h"
 #include "favorites/mod_favorite.h"
 #include "ui/main_window/do_navigate.h"
 #include "platform/favorites_dialogs.h"
@@ -12,18 +13,6 @@
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
-namespace {
-
-// Runs one step of a handler; a step that fails is skipped without a word.
-template <typename Step>
-void Try(Step step) {
-  try {
-    step();
-  } catch (...) {
-  }
-}
-
-}  // namespace
 
 void mnuMainFavoriteAdd_Click(frmMain& form) {
   std::string title;

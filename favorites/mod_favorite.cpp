@@ -2,35 +2,27 @@
 
 #include <dirent.h>
 #include <glib.h>
-#include <glibmm/error.h>
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <exception>
 #include <memory>
-#include <new>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "app/do_events.h"
 #include "app/report_error.h"
+#include "app/resume_next.h"
 #include "favorites/favorite_commands.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/platform.h"
 #include "platform/profile_strings.h"
 #include "platform/shell_folders.h"
+#include "platform/utf8.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
 namespace {
-
-// Error numbers of the runtime the routines report in.
-constexpr int kErrInvalidCall = 5;
-constexpr int kErrOverflow = 6;
-constexpr int kErrOutOfMemory = 7;
-constexpr int kErrPathFileAccess = 75;
-constexpr int kErrPathNotFound = 76;
 
 constexpr size_t kIniBufferSize = 2048;
 constexpr size_t kCaptionLimit = 30;
@@ -38,36 +30,6 @@ constexpr size_t kCaptionKeep = 28;
 constexpr std::string_view kShortcutText = ".url";
 constexpr char kShortcutSection[] = "InternetShortcut";
 constexpr char kShortcutKey[] = "URL";
-
-// Reports the exception being handled.
-void ReportCurrentError(const std::string& routine) {
-  try {
-    throw;
-  } catch (const std::bad_alloc&) {
-    ReportError(routine, kErrOutOfMemory, "Out of memory");
-  } catch (const Glib::Error& error) {
-    ReportError(routine, kErrInvalidCall, error.what());
-  } catch (const std::exception& error) {
-    ReportError(routine, kErrInvalidCall, error.what());
-  } catch (...) {
-    ReportError(routine, kErrInvalidCall, "Invalid procedure call or argument");
-  }
-}
-
-// Runs one step of `routine`; a failure is reported and the caller goes on with its next step.
-template <typename Step>
-void TrapStep(const std::string& routine, Step step) {
-  try {
-    step();
-  } catch (...) {
-    ReportCurrentError(routine);
-  }
-}
-
-void ReportFileError(const std::string& routine, int error) {
-  const bool missing = error == ENOENT || error == ENOTDIR;
-  ReportError(routine, missing ? kErrPathNotFound : kErrPathFileAccess, g_strerror(error));
-}
 
 // Text from the bytes of a profile file, which hold the system's 8-bit code page.
 std::string ToText(std::string bytes) {
@@ -83,10 +45,7 @@ std::string ToText(std::string bytes) {
       return text;
     }
   }
-  gchar* valid = g_utf8_make_valid(bytes.data(), static_cast<gssize>(bytes.size()));
-  std::string text(valid);
-  g_free(valid);
-  return text;
+  return ValidUtf8(bytes);
 }
 
 // `text` without any occurrence of ".url", taken left to right as the runtime's Replace does.

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/utf8.h"
+
 namespace lumetta {
 namespace {
 
@@ -27,13 +29,6 @@ bool HasShortcutExtension(std::string_view name) {
   return name.size() > kShortcutExtension.size() &&
          g_ascii_strncasecmp(name.data() + name.size() - kShortcutExtension.size(),
                              kShortcutExtension.data(), kShortcutExtension.size()) == 0;
-}
-
-std::string ValidUtf8(std::string_view text) {
-  gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
-  std::string result(valid);
-  g_free(valid);
-  return result;
 }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -1,15 +1,12 @@
 #include "platform/hive_registry.h"
 
-#include <fcntl.h>
 #include <glib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <utility>
 
 #include "platform/file_io.h"
 #include "platform/reg_hive.h"
+#include "platform/user_dirs.h"
 
 namespace lumetta {
 namespace {
@@ -23,11 +20,6 @@ std::optional<std::string> ReadHive(const std::string& path) {
   return bytes;
 }
 
-std::string HomeDir() {
-  const char* home = g_getenv("HOME");
-  return home != nullptr && *home != '\0' ? home : g_get_home_dir();
-}
-
 bool IsAbsolute(const char* path) { return path != nullptr && g_path_is_absolute(path); }
 
 }  // namespace
@@ -38,8 +30,7 @@ HiveRegistry::HiveRegistry(std::string user_hive_path,
       machine_hive_candidates_(std::move(machine_hive_candidates)) {}
 
 std::unique_ptr<HiveRegistry> HiveRegistry::ForThisUser() {
-  const char* config_home = g_getenv("XDG_CONFIG_HOME");
-  const std::string user_dir = IsAbsolute(config_home) ? config_home : HomeDir() + "/.config";
+  const std::string user_dir = UserConfigDir();
 
   std::vector<std::string> machine_candidates;
   const char* config_dirs = g_getenv("XDG_CONFIG_DIRS");

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/utf8.h"
+
 namespace lumetta {
 namespace {
 
@@ -47,14 +49,6 @@ bool IsUtf8AllowingNuls(std::string_view s) {
   return true;
 }
 
-std::string MakeValid(std::string_view s) {
-  if (s.empty()) return {};
-  gchar* valid = g_utf8_make_valid(s.data(), static_cast<gssize>(s.size()));
-  std::string out(valid);
-  g_free(valid);
-  return out;
-}
-
 // Unpaired surrogates become U+FFFD; NULs are kept, as a multi-string needs them.
 std::string Utf16LeToUtf8(std::string_view bytes) {
   const size_t units = bytes.size() / 2;
@@ -91,7 +85,7 @@ std::optional<std::string> FromGb18030(std::string_view bytes) {
 
 std::optional<DecodedFile> DecodeFile(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xFE")) return DecodedFile{Utf16LeToUtf8(bytes.substr(2)), true};
-  if (bytes.starts_with("\xEF\xBB\xBF")) return DecodedFile{MakeValid(bytes.substr(3)), false};
+  if (bytes.starts_with("\xEF\xBB\xBF")) return DecodedFile{ValidUtf8(bytes.substr(3)), false};
   if (bytes.size() >= 2 && bytes[1] == '\0' && bytes[0] != '\0') {
     return DecodedFile{Utf16LeToUtf8(bytes), true};
   }
@@ -326,10 +320,10 @@ std::optional<RegData> FindRegValue(std::string_view file_bytes, std::string_vie
   try {
     const std::optional<DecodedFile> decoded = DecodeFile(file_bytes);
     if (!decoded) return std::nullopt;
-    const std::string key = NormalizeKey(MakeValid(key_path));
+    const std::string key = NormalizeKey(ValidUtf8(key_path));
     if (key.empty()) return std::nullopt;
     return ReplayImport(decoded->text, HexStringEncoding(decoded->text, decoded->from_utf16), key,
-                        Fold(MakeValid(value_name)));
+                        Fold(ValidUtf8(value_name)));
   } catch (...) {
     return std::nullopt;
   }

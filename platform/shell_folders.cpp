@@ -3,21 +3,13 @@
 #include <glib.h>
 #include <glib/gstdio.h>
 
+#include "platform/user_dirs.h"
+
 namespace lumetta {
-namespace {
-
-std::string DataHome() {
-  const char* data_home = g_getenv("XDG_DATA_HOME");
-  if (data_home != nullptr && g_path_is_absolute(data_home)) return data_home;
-  const char* home = g_getenv("HOME");
-  return std::string(home != nullptr && *home != '\0' ? home : g_get_home_dir()) + "/.local/share";
-}
-
-}  // namespace
 
 std::string XdgShellFolders::FolderPath(int folder_id) {
   if (folder_id != kCsidlFavorites) return {};
-  std::string data_home = DataHome();
+  std::string data_home = UserDataDir();
   while (data_home.size() > 1 && data_home.back() == '/') data_home.pop_back();
   const std::string path = (data_home == "/" ? "" : data_home) + "/lumetta/Favorites";
   // Favorites are private to the user, as the rest of the profile.

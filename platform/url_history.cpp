@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/file_io.h"
+#include "platform/user_dirs.h"
 
 namespace lumetta {
 namespace {
@@ -27,11 +28,6 @@ bool MakeParentDir(const std::string& path) {
   return made;
 }
 
-std::string HomeDir() {
-  const char* home = g_getenv("HOME");
-  return home != nullptr && *home != '\0' ? home : g_get_home_dir();
-}
-
 }  // namespace
 
 bool IsRecordableUrl(std::string_view url) {
@@ -43,11 +39,7 @@ bool IsRecordableUrl(std::string_view url) {
 FileUrlHistory::FileUrlHistory(std::string path) : path_(std::move(path)) {}
 
 std::unique_ptr<FileUrlHistory> FileUrlHistory::ForThisUser() {
-  const char* data_home = g_getenv("XDG_DATA_HOME");
-  const std::string dir = data_home != nullptr && g_path_is_absolute(data_home)
-                              ? data_home
-                              : HomeDir() + "/.local/share";
-  return std::make_unique<FileUrlHistory>(dir + "/lumetta/history");
+  return std::make_unique<FileUrlHistory>(UserDataDir() + "/lumetta/history");
 }
 
 void FileUrlHistory::Load() const {

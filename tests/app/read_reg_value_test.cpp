@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/registry.h"
 
+#include "tests/support/temp_dir.h"
 #include "tests/support/utf16.h"
 
 namespace lumetta {
@@ -135,21 +136,12 @@ std::string Regedit4(const std::string& value_line) {
 
 class ReadRegValueHiveTest : public PlatformRegistryTest, public testing::TestWithParam<HiveCase> {
  protected:
-  void SetUp() override {
-    gchar* dir = g_dir_make_tmp("read-reg-value-XXXXXX", nullptr);
-    ASSERT_NE(dir, nullptr);
-    dir_ = dir;
-    g_free(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   std::string Write(const std::string& name, const std::string& contents) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
+    return temp_.Write(name, contents);
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  std::filesystem::path dir_ = temp_.Path();
 };
 
 TEST_P(ReadRegValueHiveTest, ReadsTheStartPage) {

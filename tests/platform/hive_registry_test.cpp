@@ -10,6 +10,7 @@
 #include <map>
 
 #include "tests/support/scoped_env.h"
+#include "tests/support/temp_dir.h"
 
 namespace lumetta {
 namespace {
@@ -26,29 +27,13 @@ std::optional<std::string> StringOf(const std::optional<RegData>& value) {
 
 class HiveRegistryTest : public testing::Test {
  protected:
-  void SetUp() override {
-    gchar* dir = g_dir_make_tmp("hive-registry-XXXXXX", nullptr);
-    ASSERT_NE(dir, nullptr);
-    dir_ = dir;
-    g_free(dir);
-  }
-
-  void TearDown() override {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
-    std::filesystem::remove_all(dir_);
-  }
-
   std::string Write(const std::string& relative, const std::string& contents) {
-    const std::filesystem::path path = dir_ / relative;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-    return path.string();
+    return temp_.Write(relative, contents);
   }
 
-  std::string PathOf(const std::string& relative) const { return (dir_ / relative).string(); }
+  std::string PathOf(const std::string& relative) const { return temp_.Path() + "/" + relative; }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
   test::ScopedEnv saved_env_{"HOME", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"};
 };
 

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "tests/support/scoped_env.h"
+#include "tests/support/temp_dir.h"
 
 namespace lumetta {
 namespace {
@@ -20,17 +21,7 @@ using testing::IsEmpty;
 
 class UrlHistoryTest : public testing::Test {
  protected:
-  void SetUp() override {
-    gchar* dir = g_dir_make_tmp("url-history-XXXXXX", nullptr);
-    ASSERT_NE(dir, nullptr);
-    dir_ = dir;
-    g_free(dir);
-    path_ = (dir_ / "history").string();
-  }
-
-  void TearDown() override {
-    std::filesystem::remove_all(dir_);
-  }
+  void SetUp() override { path_ = (dir_ / "history").string(); }
 
   std::string FileContents() const {
     std::ifstream in(path_, std::ios::binary);
@@ -48,7 +39,8 @@ class UrlHistoryTest : public testing::Test {
     std::ofstream(path_, std::ios::binary | std::ios::trunc) << contents;
   }
 
-  std::filesystem::path dir_;
+  test::TempDir temp_;
+  std::filesystem::path dir_ = temp_.Path();
   std::string path_;
   test::ScopedEnv saved_env_{"HOME", "XDG_DATA_HOME"};
 };

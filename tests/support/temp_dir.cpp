@@ -14,8 +14,16 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
+  namespace fs = std::filesystem;
   std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+  // Tests take permissions away to make files unreadable; give them back so all can go.
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  for (fs::recursive_directory_iterator it(path_, ignored), end; it != end; it.increment(ignored)) {
+    if (it->is_directory(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::remove_all(path_, ignored);
 }
 
 std::string TempDir::Write(const std::string& relative, const std::string& content) const {

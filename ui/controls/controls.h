@@ -11,7 +11,6 @@ namespace lumetta {
 class Controls {
  public:
   void Add(Control& control) { items_.push_back(&control); }
-  void Remove(const Control& control);
   // Removes every member of the control array `name` from index `first` on, in one pass.
   void RemoveArrayMembers(const std::string& name, int first);
   size_t Count() const { return items_.size(); }

@@ -28,7 +28,6 @@ class MenuItem : public Control {
 
   Gtk::Widget* Widget() override { return item_.get(); }
   Gtk::MenuItem& Item() { return *item_; }
-  bool IsSeparator() const { return separator_; }
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);

@@ -61,7 +61,6 @@ class frmMain : private detail::BrowserOwner,
   // Expires when the window closes. Code that yielded to the main loop checks it before it
   // touches the window again.
   std::weak_ptr<void> Alive() const { return alive_; }
-  bool IsLoaded() const { return loaded_; }
 
   // Called by the host as the window closes: no event reaches it any more.
   void Detach();
