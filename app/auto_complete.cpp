@@ -81,9 +81,10 @@ void SetAutoComplete(Gtk::Entry& box, int flags) {
   completion->set_model(model.Store());
   completion->set_text_column(TheColumns().address);
   completion->set_minimum_key_length(1);
-  completion->set_match_func([](const Glib::ustring& typed, const Gtk::TreeModel::const_iterator& row) {
-    return CompletionMatches(Glib::ustring((*row)[TheColumns().address]), typed);
-  });
+  completion->set_match_func(
+      [](const Glib::ustring& typed, const Gtk::TreeModel::const_iterator& row) {
+        return CompletionMatches(Glib::ustring((*row)[TheColumns().address]), typed);
+      });
   box.set_completion(completion);
 }
 

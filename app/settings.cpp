@@ -1,8 +1,8 @@
 #include "app/settings.h"
 
 #include "app/read_reg_value.h"
-#include "platform/registry.h"
 #include "app/search_templates.h"
+#include "platform/registry.h"
 
 namespace lumetta {
 

@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "app/do_events.h"
-#include "shell/main_windows.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"
 #include "scratch_profile.h"
+#include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::bench {

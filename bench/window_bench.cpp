@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_windows.h"
-#include "loopback_server.h"
 #include "engine/webkit_engine.h"
+#include "loopback_server.h"
+#include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 
 namespace {
@@ -101,8 +101,9 @@ int main(int argc, char** argv) {
   Gtk::Main::init_gtkmm_internals();
 
   lumetta::bench::LoopbackServer server;
-  server.AddPage("/page", "<html><head><meta charset=\"utf-8\"><title>第一个窗口</title></head>"
-                          "<body><p>琉梅塔</p></body></html>");
+  server.AddPage("/page",
+                 "<html><head><meta charset=\"utf-8\"><title>第一个窗口</title></head>"
+                 "<body><p>琉梅塔</p></body></html>");
   const std::string url = server.Url("/page");
   auto factory = lumetta::CreateWebKitControlFactory(nullptr);
   int status = 0;
@@ -150,9 +151,10 @@ int main(int argc, char** argv) {
                   new_window_ms.size());
       std::printf("window ratio new/first: %.2f\n", median / first_ms);
     }
-    std::printf("window memory per extra window: %.1f MiB proportional set size (%d windows, "
-                "engine processes included)\n",
-                (after_kb - before_kb) / 1024.0 / kMemoryWindows, kMemoryWindows);
+    std::printf(
+        "window memory per extra window: %.1f MiB proportional set size (%d windows, "
+        "engine processes included)\n",
+        (after_kb - before_kb) / 1024.0 / kMemoryWindows, kMemoryWindows);
   }
   std::filesystem::remove_all(profile);
   g_free(profile);

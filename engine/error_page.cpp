@@ -39,8 +39,7 @@ PageText TextFor(ErrorPageKind kind) {
 
 std::string ErrorPageHtml(ErrorPageKind kind, const std::string& url, const std::string& message) {
   const PageText text = TextFor(kind);
-  std::string html =
-      "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>";
+  std::string html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>";
   html += text.title;
   html +=
       "</title><style>body{font-family:sans-serif;margin:3em;color:#333}"

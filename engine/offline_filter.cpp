@@ -10,9 +10,8 @@ namespace {
 
 // Blocks http, https, ws and wss from every frame. The rule language has no alternation, so one
 // rule per scheme pair.
-constexpr char kRules[] =
-    R"([{"trigger":{"url-filter":"^https?://"},"action":{"type":"block"}},)"
-    R"({"trigger":{"url-filter":"^wss?://"},"action":{"type":"block"}}])";
+constexpr char kRules[] = R"([{"trigger":{"url-filter":"^https?://"},"action":{"type":"block"}},)"
+                          R"({"trigger":{"url-filter":"^wss?://"},"action":{"type":"block"}}])";
 
 constexpr guint kCompileTimeoutMs = 5000;
 
@@ -29,8 +28,8 @@ WebKitUserContentFilter* OfflineFilter::Get() {
     const std::string dir = std::string(g_get_user_cache_dir()) + "/lumetta/content-filters";
     store_ = webkit_user_content_filter_store_new(dir.c_str());
     GBytes* rules = g_bytes_new_static(kRules, sizeof kRules - 1);
-    webkit_user_content_filter_store_save(store_, "offline", rules, nullptr, &OfflineFilter::OnSaved,
-                                          this);
+    webkit_user_content_filter_store_save(store_, "offline", rules, nullptr,
+                                          &OfflineFilter::OnSaved, this);
     g_bytes_unref(rules);
   }
   // Compilation takes a few milliseconds; the caller needs the filter before it goes on.

@@ -105,16 +105,13 @@ void WebKitBrowserControl::InstallFrameReports() {
 }
 
 void WebKitBrowserControl::ConnectSignals() {
-  g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy),
-                   this);
+  g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(&WebKitBrowserControl::OnLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
-  g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow),
-                   this);
-  g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate),
-                   this);
+  g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
+  g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
                    this);
   g_signal_connect(webkit_web_view_get_back_forward_list(view_), "changed",
@@ -240,8 +237,7 @@ gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecisi
   return TRUE;
 }
 
-void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event,
-                                         gpointer data) {
+void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
   switch (event) {
     case WEBKIT_LOAD_STARTED:
@@ -284,14 +280,12 @@ void WebKitBrowserControl::OnTitle(GObject*, GParamSpec*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->RaiseTitle();
 }
 
-void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*,
-                                                WebKitBackForwardListItem*, gpointer,
-                                                gpointer data) {
+void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*,
+                                                gpointer, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->RaiseCommandStates();
 }
 
-GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction*,
-                                          gpointer data) {
+GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
   BrowserControl* opened = nullptr;
   self->creating_window_ = true;

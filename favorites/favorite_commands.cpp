@@ -6,10 +6,10 @@
 #include "app/do_events.h"
 #include "app/resume_next.h"
 #include "favorites/mod_favorite.h"
-#include "ui/main_window/do_navigate.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"
+#include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {

@@ -4,12 +4,12 @@
 
 #include <string>
 
+#include "app/search_templates.h"
 #include "app/settings.h"
-#include "ui/main_window/do_navigate.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "app/search_templates.h"
 #include "search/search_engine_menu.h"
+#include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/do_events.h"
-#include "shell/main_windows.h"
 #include "engine/webkit_engine.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
@@ -13,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/shell_folders.h"
 #include "platform/url_history.h"
+#include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 
 int main(int argc, char** argv) {

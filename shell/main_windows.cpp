@@ -8,8 +8,7 @@
 
 namespace lumetta {
 
-MainWindows::MainWindows(BrowserControlFactory& factory,
-                         Glib::RefPtr<Gtk::Application> application)
+MainWindows::MainWindows(BrowserControlFactory& factory, Glib::RefPtr<Gtk::Application> application)
     : factory_(factory), application_(std::move(application)) {}
 
 MainWindows::~MainWindows() {

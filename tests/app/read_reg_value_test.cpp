@@ -10,7 +10,6 @@
 #include "platform/hive_registry.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
-
 #include "tests/support/temp_dir.h"
 #include "tests/support/utf16.h"
 

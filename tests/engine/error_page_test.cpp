@@ -13,8 +13,8 @@ TEST(ErrorPageTest, NotFoundPageCarriesTheTitleTheWindowRecognises) {
 }
 
 TEST(ErrorPageTest, AddressAndMessageAreEscaped) {
-  const std::string html = ErrorPageHtml(ErrorPageKind::kOther, "http://x/<script>alert(1)</script>",
-                                         "bad \"thing\" & <b>");
+  const std::string html = ErrorPageHtml(
+      ErrorPageKind::kOther, "http://x/<script>alert(1)</script>", "bad \"thing\" & <b>");
   EXPECT_EQ(html.find("<script>"), std::string::npos);
   EXPECT_EQ(html.find("<b>"), std::string::npos);
   EXPECT_NE(html.find("&lt;script&gt;"), std::string::npos);

@@ -41,8 +41,9 @@ class WebKitControlTest : public testing::Test {
     server_.Serve("/a", "<html><head><title>页面甲</title></head><body>a</body></html>");
     server_.Serve("/b", "<html><head><title>Page B</title></head><body>b</body></html>");
     server_.Serve("/frame", "<html><head><title>frame</title></head><body>f</body></html>");
-    server_.Serve("/framed", "<html><head><title>framed</title></head><body>"
-                             "<iframe src=\"/frame\"></iframe></body></html>");
+    server_.Serve("/framed",
+                  "<html><head><title>framed</title></head><body>"
+                  "<iframe src=\"/frame\"></iframe></body></html>");
     server_.Serve("/untitled", "<html><body>no title</body></html>");
     control_ = factory_->Create();
     log_.Attach(*control_);
@@ -100,7 +101,8 @@ TEST_F(WebKitControlTest, BackAndForwardStatesFollowTheHistory) {
 
 TEST_F(WebKitControlTest, TitlesAreTheChineseTitleOrTheAddress) {
   ASSERT_TRUE(Load(server_.Url("/a")));
-  EXPECT_TRUE(test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "页面甲"; }));
+  EXPECT_TRUE(
+      test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "页面甲"; }));
   ASSERT_TRUE(Load(server_.Url("/untitled")));
   EXPECT_TRUE(test::WaitUntil(
       [&] { return !log_.titles.empty() && log_.titles.back() == server_.Url("/untitled"); }));
@@ -141,7 +143,8 @@ TEST_F(WebKitControlTest, StoppedLoadCompletesNothing) {
   never.hang = true;
   server_.Serve("/never", never);
   ASSERT_TRUE(Load(server_.Url("/b")));
-  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "Page B"; }));
+  ASSERT_TRUE(
+      test::WaitUntil([&] { return !log_.titles.empty() && log_.titles.back() == "Page B"; }));
   const size_t completed = log_.complete.size();
   const size_t titles = log_.titles.size();
   control_->Navigate(server_.Url("/never"));
@@ -198,7 +201,8 @@ TEST_F(WebKitControlTest, TypedTextIsResolvedByTheControl) {
 }
 
 TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {
-  server_.Serve("/opener", "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
+  server_.Serve("/opener",
+                "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
   std::unique_ptr<BrowserControl> popup;
   EventLog popup_log;
   Gtk::Window popup_window;
@@ -223,7 +227,8 @@ TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {
 }
 
 TEST_F(WebKitControlTest, NewWindowRefusedWhenTheHandlerGivesNothing) {
-  server_.Serve("/opener", "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
+  server_.Serve("/opener",
+                "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
   int requests = 0;
   control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
   ASSERT_TRUE(Load(server_.Url("/opener")));
@@ -234,8 +239,9 @@ TEST_F(WebKitControlTest, NewWindowRefusedWhenTheHandlerGivesNothing) {
 }
 
 TEST_F(WebKitControlTest, ScriptWithoutAGestureOpensNoWindow) {
-  server_.Serve("/spam", "<html><body><script>setTimeout(function(){"
-                         "for (var i = 0; i < 100; i++) window.open('/b');}, 0)</script></body></html>");
+  server_.Serve("/spam",
+                "<html><body><script>setTimeout(function(){"
+                "for (var i = 0; i < 100; i++) window.open('/b');}, 0)</script></body></html>");
   int requests = 0;
   control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
   ASSERT_TRUE(Load(server_.Url("/spam")));

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_windows.h"
 #include "platform/platform.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_favorites_dialogs.h"
 #include "tests/support/fake_shell_folders.h"
 #include "tests/support/temp_dir.h"
@@ -28,7 +28,6 @@ class FavoritesWindowTest : public WindowTest {
     ThePlatform().shell_folders = nullptr;
     ThePlatform().favorites_dialogs = nullptr;
   }
-
 
   // An Internet shortcut to `url` in the favorites folder; gives its path.
   std::string Shortcut(const std::string& file_name, const std::string& url) const {

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 #include <gtkmm/entry.h>
 
-#include "shell/main_windows.h"
 #include "app/settings.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
 #include "tests/support/wait.h"
-#include "ui/main_window/frm_main.h"
-
 #include "tests/support/window_test.h"
+#include "ui/main_window/frm_main.h"
 
 namespace lumetta {
 namespace {

@@ -4,13 +4,12 @@
 #include <glib.h>
 #include <gtest/gtest.h>
 
-#include "shell/main_windows.h"
 #include "app/settings.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
 #include "tests/support/wait.h"
-#include "ui/main_window/frm_main.h"
-
 #include "tests/support/window_test.h"
+#include "ui/main_window/frm_main.h"
 
 namespace lumetta {
 namespace {
@@ -75,8 +74,8 @@ TEST_F(NavigationTest, RealEnterKeyReachesTheHandler) {
   event->key.window = GDK_WINDOW(g_object_ref(form.txtURL.Entry().get_window()->gobj()));
   event->key.keyval = GDK_KEY_Return;
   event->key.state = GDK_SHIFT_MASK;
-  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(
-                                  gdk_display_get_default())));
+  gdk_event_set_device(
+      event, gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default())));
   gtk_widget_event(GTK_WIDGET(form.txtURL.Entry().gobj()), event);
   gdk_event_free(event);
   EXPECT_EQ(Fake(form).Navigations(), Calls{"http://key.example/"});
@@ -104,8 +103,8 @@ TEST_F(NavigationTest, MenuCommandsDriveTheControl) {
 
 TEST_F(NavigationTest, F5Refreshes) {
   frmMain& form = OpenWindow();
-  ASSERT_TRUE(gtk_accel_groups_activate(G_OBJECT(form.Window().gobj()), GDK_KEY_F5,
-                                        GdkModifierType(0)));
+  ASSERT_TRUE(
+      gtk_accel_groups_activate(G_OBJECT(form.Window().gobj()), GDK_KEY_F5, GdkModifierType(0)));
   EXPECT_EQ(Fake(form).calls, Calls{"Refresh"});
 }
 

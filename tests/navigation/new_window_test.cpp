@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <webkit2/webkit2.h>
 
-#include "shell/main_windows.h"
 #include "engine/webkit_engine.h"
+#include "shell/main_windows.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"
@@ -23,8 +23,9 @@ class NewWindowTest : public testing::Test {
                   "<html><head><title>target</title></head><body><script>"
                   "document.title = window.opener ? 'has opener' : 'no opener';"
                   "</script></body></html>");
-    server_.Serve("/spam", "<html><body><script>for (var i = 0; i < 100; i++) "
-                           "window.open('/target');</script></body></html>");
+    server_.Serve("/spam",
+                  "<html><body><script>for (var i = 0; i < 100; i++) "
+                  "window.open('/target');</script></body></html>");
   }
 
   frmMain& OpenWindow(const std::string& url) {

@@ -8,9 +8,8 @@
 #include <map>
 #include <optional>
 
-#include "tests/support/temp_dir.h"
-
 #include "tests/support/scoped_env.h"
+#include "tests/support/temp_dir.h"
 
 namespace lumetta {
 namespace {

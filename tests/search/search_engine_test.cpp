@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "shell/main_windows.h"
 #include "app/settings.h"
 #include "engine/webkit_engine.h"
+#include "shell/main_windows.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"

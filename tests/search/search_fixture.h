@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_windows.h"
 #include "platform/platform.h"
-#include "tests/support/window_test.h"
+#include "shell/main_windows.h"
 #include "tests/support/fake_message_box.h"
+#include "tests/support/window_test.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::test {

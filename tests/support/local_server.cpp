@@ -44,8 +44,8 @@ void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* pa
   const auto page = self->pages_.find(path);
   if (page == self->pages_.end()) {
     soup_server_message_set_status(message, 404, nullptr);
-    soup_server_message_set_response(message, "text/html", SOUP_MEMORY_STATIC,
-                                     "<title>404</title>", 18);
+    soup_server_message_set_response(message, "text/html", SOUP_MEMORY_STATIC, "<title>404</title>",
+                                     18);
     return;
   }
   if (page->second.hang) {

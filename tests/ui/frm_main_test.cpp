@@ -19,10 +19,10 @@ class FrmMainTest : public testing::Test {
 
 TEST_F(FrmMainTest, ControlTreeInCreationOrder) {
   const std::vector<std::pair<std::string, int>> expected = {
-      {"Skin1", -1},       {"picMainWeb", -1},    {"webMain", -1},       {"picMainToolBar", -1},
-      {"picBar1", -1},     {"txtURL", -1},        {"imgToolBar", 3},     {"imgToolBar", 4},
-      {"picBar2", -1},     {"txtSearch", -1},     {"imgToolBar", 93},    {"imgToolBar", 92},
-      {"imgToolBar", 5},   {"imgToolBar", 2},     {"imgToolBar", 1}};
+      {"Skin1", -1},     {"picMainWeb", -1}, {"webMain", -1},    {"picMainToolBar", -1},
+      {"picBar1", -1},   {"txtURL", -1},     {"imgToolBar", 3},  {"imgToolBar", 4},
+      {"picBar2", -1},   {"txtSearch", -1},  {"imgToolBar", 93}, {"imgToolBar", 92},
+      {"imgToolBar", 5}, {"imgToolBar", 2},  {"imgToolBar", 1}};
   const Controls& controls = form_.GetControls();
   ASSERT_GT(controls.Count(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
@@ -42,8 +42,8 @@ TEST_F(FrmMainTest, DesignTextsAndToolTips) {
   EXPECT_EQ(form_.txtSearch.Text(), "百度搜索");
   EXPECT_EQ(form_.txtURL.Text(), "");
   EXPECT_EQ(form_.picMainWeb.ToolTipText(), "双击退出该窗口");
-  const std::map<int, std::string> tips = {{1, "返回"}, {2, "前进"},   {3, "停止"},
-                                           {4, "刷新 F5"}, {5, "主页"}, {92, "搜索"},
+  const std::map<int, std::string> tips = {{1, "返回"},         {2, "前进"}, {3, "停止"},
+                                           {4, "刷新 F5"},      {5, "主页"}, {92, "搜索"},
                                            {93, "选择搜索引擎"}};
   EXPECT_EQ(form_.imgToolBar.Count(), tips.size());
   for (const auto& [index, tip] : tips) {
@@ -76,18 +76,15 @@ TEST_F(FrmMainTest, MenusInOrderWithAccessKeys) {
                "打印预览(_V)...", "-", "属性(_R)", "脱机工作(_W)", "关闭(_C)"}));
   EXPECT_EQ(Items(form_.mnuMainEdit),
             (V{"剪切(_T)", "复制(_C)", "粘贴(_P)", "-", "全选(_A)", "查找...(_F)"}));
-  EXPECT_EQ(Items(form_.mnuMainView),
-            (V{"字体大小(_F)", "网页缩放(_Z)", "-", "转到(_G)", "停止(_P)", "刷新(_R)", "-",
-               "查看源文件(_O)"}));
+  EXPECT_EQ(Items(form_.mnuMainView), (V{"字体大小(_F)", "网页缩放(_Z)", "-", "转到(_G)",
+                                         "停止(_P)", "刷新(_R)", "-", "查看源文件(_O)"}));
   EXPECT_EQ(Items(form_.mnuMainViewFontSize),
             (V{"最小(_A)", "较小(_S)", "中等(_M)", "较大(_L)", "最大(_G)"}));
-  EXPECT_EQ(Items(form_.mnuMainViewPageZoom),
-            (V{"放大20% (_I)", "缩小20% (_O)", "-", "50%", "75%", "100%", "125%", "150%", "200%",
-               "400%"}));
+  EXPECT_EQ(Items(form_.mnuMainViewPageZoom), (V{"放大20% (_I)", "缩小20% (_O)", "-", "50%", "75%",
+                                                 "100%", "125%", "150%", "200%", "400%"}));
   EXPECT_EQ(Items(form_.mnuMainViewGo), (V{"主页(_H)", "后退(_B)", "向前(_F)"}));
-  EXPECT_EQ(Items(form_.mnuMainFavorite),
-            (V{"添加到收藏夹", "整理收藏夹", "-", "百度首页", "雅虎首页", "谷歌首页", "-*",
-               "用户链接...*"}));
+  EXPECT_EQ(Items(form_.mnuMainFavorite), (V{"添加到收藏夹", "整理收藏夹", "-", "百度首页",
+                                             "雅虎首页", "谷歌首页", "-*", "用户链接...*"}));
   EXPECT_EQ(Items(form_.mnuMainTool),
             (V{"清除所有历史记录", "-", "选择搜索引擎", "系统实用工具", "-", "Internet 选项"}));
   EXPECT_EQ(Items(form_.mnuMainToolSearch), (V{"百度搜索", "雅虎搜索", "谷歌搜索"}));

@@ -22,7 +22,8 @@ INSTANTIATE_TEST_SUITE_P(Captions, MnemonicLabelTest,
                                          LabelCase{"查找...(&F)", "查找...(_F)"},
                                          LabelCase{"放大20% (&I)", "放大20% (_I)"},
                                          LabelCase{"a_b", "a__b"}, LabelCase{"R&&D", "R&D"},
-                                         LabelCase{"end&", "end"}, LabelCase{"谷歌首页", "谷歌首页"}));
+                                         LabelCase{"end&", "end"},
+                                         LabelCase{"谷歌首页", "谷歌首页"}));
 
 TEST(ControlGeometryTest, NegativeSizesAreRefused) {
   Control control("c", "PictureBox");

@@ -28,8 +28,7 @@ class Form::ClientArea : public Gtk::Layout {
   Form& form_;
 };
 
-Form::Form(std::string name, const std::string& caption, double client_width,
-           double client_height)
+Form::Form(std::string name, const std::string& caption, double client_width, double client_height)
     : Control(std::move(name), "Form"),
       client_(std::make_unique<ClientArea>(*this)),
       accelerators_(Gtk::AccelGroup::create()) {

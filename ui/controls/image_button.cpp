@@ -4,8 +4,7 @@
 
 namespace lumetta {
 
-ImageButton::ImageButton(std::string name, const std::string& icon_name, int pixel_size,
-                         int index)
+ImageButton::ImageButton(std::string name, const std::string& icon_name, int pixel_size, int index)
     : Control(std::move(name), "Image", index) {
   image_.set_from_icon_name(icon_name, Gtk::ICON_SIZE_MENU);
   image_.set_pixel_size(pixel_size);

@@ -35,22 +35,33 @@ int KeyCodeOf(guint keyval) {
   if (keyval >= GDK_KEY_a && keyval <= GDK_KEY_z) return static_cast<int>(keyval - GDK_KEY_a) + 'A';
   if (keyval >= GDK_KEY_A && keyval <= GDK_KEY_Z) return static_cast<int>(keyval - GDK_KEY_A) + 'A';
   if (keyval >= GDK_KEY_0 && keyval <= GDK_KEY_9) return static_cast<int>(keyval - GDK_KEY_0) + '0';
-  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F12) return static_cast<int>(keyval - GDK_KEY_F1) + 112;
+  if (keyval >= GDK_KEY_F1 && keyval <= GDK_KEY_F12)
+    return static_cast<int>(keyval - GDK_KEY_F1) + 112;
   switch (keyval) {
     case GDK_KEY_Return:
     case GDK_KEY_KP_Enter:
     case GDK_KEY_ISO_Enter:
       return kKeyReturn;
-    case GDK_KEY_BackSpace: return 8;
-    case GDK_KEY_Tab: return 9;
-    case GDK_KEY_Escape: return 27;
-    case GDK_KEY_space: return 32;
-    case GDK_KEY_Left: return 37;
-    case GDK_KEY_Up: return 38;
-    case GDK_KEY_Right: return 39;
-    case GDK_KEY_Down: return 40;
-    case GDK_KEY_Delete: return 46;
-    default: return 0;
+    case GDK_KEY_BackSpace:
+      return 8;
+    case GDK_KEY_Tab:
+      return 9;
+    case GDK_KEY_Escape:
+      return 27;
+    case GDK_KEY_space:
+      return 32;
+    case GDK_KEY_Left:
+      return 37;
+    case GDK_KEY_Up:
+      return 38;
+    case GDK_KEY_Right:
+      return 39;
+    case GDK_KEY_Down:
+      return 40;
+    case GDK_KEY_Delete:
+      return 46;
+    default:
+      return 0;
   }
 }
 

@@ -111,9 +111,16 @@ void frmMain::FormLoad() {
 }
 
 void frmMain::FormResize() {
-  const MainLayoutControls layout{picMainToolBar, picBar1,  picBar2,        imgToolBar(kToolBack),
-                                  imgToolBar(kToolForward), imgToolBar(kToolStop),
-                                  imgToolBar(kToolRefresh), txtURL, picMainWeb, webMain};
+  const MainLayoutControls layout{picMainToolBar,
+                                  picBar1,
+                                  picBar2,
+                                  imgToolBar(kToolBack),
+                                  imgToolBar(kToolForward),
+                                  imgToolBar(kToolStop),
+                                  imgToolBar(kToolRefresh),
+                                  txtURL,
+                                  picMainWeb,
+                                  webMain};
   LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
 }
 

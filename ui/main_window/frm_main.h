@@ -23,10 +23,7 @@ struct BrowserOwner {
 }  // namespace detail
 
 // A main browser window: its controls, menus and the events that tie them to their handlers.
-class frmMain : private detail::BrowserOwner,
-                public Form,
-                public MainControls,
-                public MainMenus {
+class frmMain : private detail::BrowserOwner, public Form, public MainControls, public MainMenus {
  public:
   frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control);
   ~frmMain() override;

@@ -8,8 +8,8 @@ MainControls::MainControls(BrowserControl& control) : webMain("webMain", control
 
 void MainControls::Build(Form& form, Controls& controls) {
   auto record = [&controls](Control& control) { controls.Add(control); };
-  auto button = [&](int index, const char* icon, int size, double left, double top,
-                    const char* tip, PictureBox& bar) {
+  auto button = [&](int index, const char* icon, int size, double left, double top, const char* tip,
+                    PictureBox& bar) {
     ImageButton& b = imgToolBar.Load(index, "imgToolBar", icon, size);
     b.Move(left, top, size * kTwipsPerPixel, size * kTwipsPerPixel);
     b.SetToolTipText(tip);

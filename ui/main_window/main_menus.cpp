@@ -12,8 +12,8 @@ namespace {
 
 constexpr const char* kFontSizeCaptions[] = {"最小(&A)", "较小(&S)", "中等(&M)", "较大(&L)",
                                              "最大(&G)"};
-constexpr const char* kPageZoomCaptions[] = {"放大20% (&I)", "缩小20% (&O)", "-", "50%", "75%",
-                                             "100%", "125%", "150%", "200%", "400%"};
+constexpr const char* kPageZoomCaptions[] = {
+    "放大20% (&I)", "缩小20% (&O)", "-", "50%", "75%", "100%", "125%", "150%", "200%", "400%"};
 constexpr const char* kSearchTypeCaptions[] = {"百度搜索", "雅虎搜索", "谷歌搜索"};
 
 }  // namespace
@@ -36,16 +36,16 @@ void MainMenus::Build(Form& form, Controls& controls) {
     }
   };
 
-  for (MenuItem* top : {&mnuMainFile, &mnuMainEdit, &mnuMainView, &mnuMainFavorite, &mnuMainTool,
-                        &mnuMainHelp}) {
+  for (MenuItem* top :
+       {&mnuMainFile, &mnuMainEdit, &mnuMainView, &mnuMainFavorite, &mnuMainTool, &mnuMainHelp}) {
     form.AddMenu(*top);
   }
 
   controls.Add(mnuMainFile);
-  fill(mnuMainFile, {&mnuMainFileNewLabel, &mnuMainFileOpen, &mnuMainFileSaveAs, &mnuLinelasdagq,
-                     &mnuMainFilePageSet, &mnuMainFilePrint, &mnuMainFilePrintPreView,
-                     &mnuLineladsgfaegq, &mnuMainFileProperty, &mnuMainFileOffLine,
-                     &mnuMainFileExit});
+  fill(mnuMainFile,
+       {&mnuMainFileNewLabel, &mnuMainFileOpen, &mnuMainFileSaveAs, &mnuLinelasdagq,
+        &mnuMainFilePageSet, &mnuMainFilePrint, &mnuMainFilePrintPreView, &mnuLineladsgfaegq,
+        &mnuMainFileProperty, &mnuMainFileOffLine, &mnuMainFileExit});
 
   controls.Add(mnuMainEdit);
   fill(mnuMainEdit, {&mnuMainEditCut, &mnuMainEditCopy, &mnuMainEditPaste, &mnuLineawegallksa,
@@ -60,14 +60,14 @@ void MainMenus::Build(Form& form, Controls& controls) {
              MenuKind::kCommand);
   fill(mnuMainView, {&mnuLinekkkkasdga, &mnuMainViewGo});
   fill(mnuMainViewGo, {&mnuMainViewGoHomePage, &mnuMainViewGoBack, &mnuMainViewGoForword});
-  fill(mnuMainView, {&mnuMainViewStop, &mnuMainViewRefresh, &mnuLinedadsgf,
-                     &mnuMainViewSourceCode});
+  fill(mnuMainView,
+       {&mnuMainViewStop, &mnuMainViewRefresh, &mnuLinedadsgf, &mnuMainViewSourceCode});
   mnuMainViewRefresh.SetShortcut(form.Accelerators(), GDK_KEY_F5);
 
   controls.Add(mnuMainFavorite);
-  fill(mnuMainFavorite, {&mnuMainFavoriteAdd, &mnuMainFavoriteModify, &mnuLineikqewqetg,
-                         &mnuMainFavoriteBaiDu, &mnuMainFavoriteYahoo, &mnuMainFavoriteGoogle,
-                         &mnuLinedasgghh});
+  fill(mnuMainFavorite,
+       {&mnuMainFavoriteAdd, &mnuMainFavoriteModify, &mnuLineikqewqetg, &mnuMainFavoriteBaiDu,
+        &mnuMainFavoriteYahoo, &mnuMainFavoriteGoogle, &mnuLinedasgghh});
   const char* user_caption[] = {"用户链接..."};
   fill_array(mnuMainFavorite, mnuMainFavoriteUser, user_caption, "mnuMainFavoriteUser",
              MenuKind::kCommand);
@@ -76,8 +76,8 @@ void MainMenus::Build(Form& form, Controls& controls) {
 
   controls.Add(mnuMainTool);
   fill(mnuMainTool, {&mnuMainToolHistoryClearExplorer, &mnuLinekibf, &mnuMainToolSearch});
-  fill_array(mnuMainToolSearch, mnuMainToolSearchType, kSearchTypeCaptions,
-             "mnuMainToolSearchType", kCheck);
+  fill_array(mnuMainToolSearch, mnuMainToolSearchType, kSearchTypeCaptions, "mnuMainToolSearchType",
+             kCheck);
   fill(mnuMainTool, {&mnuMainToolApp});
   fill(mnuMainToolApp, {&mnuMainToolEXENotepad, &mnuMainToolEXECalc, &mnuMainToolEXEExplorer});
   fill(mnuMainTool, {&mnuLinekdiggg, &mnuMainToolInternetOption});
