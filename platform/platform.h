@@ -7,6 +7,7 @@ class UrlHistory;
 class MessageBox;
 class ShellFolders;
 class FavoritesDialogs;
+class Shell;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -16,6 +17,7 @@ struct Platform {
   MessageBox* message_box = nullptr;
   ShellFolders* shell_folders = nullptr;
   FavoritesDialogs* favorites_dialogs = nullptr;
+  Shell* shell = nullptr;
 };
 
 Platform& ThePlatform();

@@ -10,6 +10,8 @@
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/program_folder.h"
+#include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "platform/url_history.h"
 #include "shell/main_windows.h"
@@ -36,6 +38,9 @@ int main(int argc, char** argv) {
   ThePlatform().shell_folders = &shell_folders;
   GtkFavoritesDialogs favorites_dialogs(message_box);
   ThePlatform().favorites_dialogs = &favorites_dialogs;
+  SpawnLauncher launcher;
+  DesktopShell shell(launcher, ProgramFolder());
+  ThePlatform().shell = &shell;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;
