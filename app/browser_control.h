@@ -3,7 +3,9 @@
 #include <gtkmm/widget.h>
 #include <sigc++/sigc++.h>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lumetta {
@@ -11,6 +13,20 @@ namespace lumetta {
 // Command numbers carried by CommandStateChange.
 inline constexpr int kCscNavigateForward = 1;
 inline constexpr int kCscNavigateBack = 2;
+
+// Commands of ExecWB (OLECMDID) and how to run them (OLECMDEXECOPT).
+inline constexpr int kOleCmdIdSaveAs = 4;
+inline constexpr int kOleCmdIdPrint = 6;
+inline constexpr int kOleCmdIdPrintPreview = 7;
+inline constexpr int kOleCmdIdPageSetup = 8;
+inline constexpr int kOleCmdIdProperties = 10;
+inline constexpr int kOleCmdIdCut = 11;
+inline constexpr int kOleCmdIdCopy = 12;
+inline constexpr int kOleCmdIdPaste = 13;
+inline constexpr int kOleCmdIdSelectAll = 17;
+inline constexpr int kOleCmdIdZoom = 19;
+inline constexpr int kOleCmdExecOptDoDefault = 0;
+inline constexpr int kOleCmdExecOptDontPromptUser = 2;
 
 // Title of the control's own page for a server that cannot be reached.
 inline constexpr const char* kServerNotFoundTitle = "找不到服务器";
@@ -28,6 +44,11 @@ class BrowserControl {
   virtual bool GoForward() = 0;
   virtual bool Refresh() = 0;
   virtual bool Stop() = 0;
+  // Runs command `command` (kOleCmdId...) on the current document, with `input` where the
+  // command takes an argument; it may show the control's own dialog. Nothing is written to
+  // `output` by the commands the program uses. False when the control cannot do the command.
+  virtual bool ExecWB(int command, int option, std::optional<int32_t> input = std::nullopt,
+                      int32_t* output = nullptr) = 0;
 
   virtual void SetRegisterAsBrowser(bool value) = 0;
   virtual bool RegisterAsBrowser() const = 0;

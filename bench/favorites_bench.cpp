@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <glib.h>
-#include <gtkmm/drawingarea.h>
 #include <gtkmm/main.h>
 #include <unistd.h>
 
@@ -23,6 +22,7 @@
 #include "platform/shell_folders.h"
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
+#include "tests/support/fake_browser_control.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::bench {
@@ -33,39 +33,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kDefaultRuns = 7;
 constexpr int kMaxRuns = 1000;
 constexpr int kDefaultSizes[] = {500, kMaxFavoriteEntries};
-
-// A browser control that does nothing: the figures are the window's own.
-class IdleBrowserControl : public BrowserControl {
- public:
-  Gtk::Widget& GetWidget() override { return area_; }
-  bool Navigate(const std::string&) override { return true; }
-  bool GoBack() override { return true; }
-  bool GoForward() override { return true; }
-  bool Refresh() override { return true; }
-  bool Stop() override { return true; }
-  void SetRegisterAsBrowser(bool) override {}
-  bool RegisterAsBrowser() const override { return true; }
-  void SetSilent(bool) override {}
-  bool Silent() const override { return true; }
-  void SetOffline(bool) override {}
-  bool Offline() const override { return false; }
-  std::string LocationName() const override { return {}; }
-  std::string LocationURL() const override { return {}; }
-  void GrabFocus() override {}
-  std::unique_ptr<BrowserControl> CreateRelated() override {
-    return std::make_unique<IdleBrowserControl>();
-  }
-
- private:
-  Gtk::DrawingArea area_;
-};
-
-class IdleControlFactory : public BrowserControlFactory {
- public:
-  std::unique_ptr<BrowserControl> Create() override {
-    return std::make_unique<IdleBrowserControl>();
-  }
-};
 
 // Shortcuts as Internet Explorer writes them, with Chinese names, until the folder holds `count`.
 bool FillFolder(const std::string& folder, int from, int count) {
@@ -190,7 +157,8 @@ int Main(int argc, char** argv) {
   }
 
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
-  IdleControlFactory factory;
+  // Controls that do nothing: the figures are the window's own.
+  test::FakeControlFactory factory;
   MainWindows windows(factory, {});
   int failures = 0;
   int filled = 0;

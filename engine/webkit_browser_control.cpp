@@ -149,6 +149,13 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
+bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t>, int32_t*) {
+  switch (command) {
+    default:
+      return false;
+  }
+}
+
 void WebKitBrowserControl::SetOffline(bool value) {
   offline_ = value;
   if (value && !offline_filter_added_) {

@@ -2,7 +2,9 @@
 
 #include "favorites/favorite_commands.h"
 #include "navigation/navigation_commands.h"
+#include "page/page_events.h"
 #include "search/search_commands.h"
+#include "tools/tools_events.h"
 
 namespace lumetta {
 
@@ -10,6 +12,8 @@ void ConnectSubsystems(frmMain& form) {
   ConnectNavigationEvents(form);
   ConnectSearchEvents(form);
   ConnectFavoriteEvents(form);
+  ConnectPageEvents(form);
+  ConnectToolsEvents(form);
 }
 
 }  // namespace lumetta

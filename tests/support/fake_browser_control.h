@@ -24,6 +24,12 @@ class FakeBrowserControl : public BrowserControl {
   bool GoForward() override { return Record("GoForward"); }
   bool Refresh() override { return Record("Refresh"); }
   bool Stop() override { return Record("Stop"); }
+  // Recorded as "ExecWB command option" and, with an input, " input".
+  bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t*) override {
+    calls.push_back("ExecWB " + std::to_string(command) + " " + std::to_string(option) +
+                    (input ? " " + std::to_string(*input) : ""));
+    return exec_wb_succeeds;
+  }
   void SetRegisterAsBrowser(bool value) override { register_as_browser = value; }
   bool RegisterAsBrowser() const override { return register_as_browser; }
   void SetSilent(bool value) override { silent = value; }
@@ -44,6 +50,7 @@ class FakeBrowserControl : public BrowserControl {
   bool register_as_browser = false;
   bool silent = false;
   bool offline = false;
+  bool exec_wb_succeeds = true;
   std::string location_name;
   std::string location_url;
 
