@@ -1,6 +1,8 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <glib.h>
+#include <glib/gstdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +54,24 @@ bool WriteAll(int fd, std::string_view data) {
     data.remove_prefix(static_cast<size_t>(n));
   }
   return true;
+}
+
+int ReplaceFileContents(const std::string& path, std::string_view data) {
+  gchar* dir = g_path_get_dirname(path.c_str());
+  // A fixed short name: one made from a long target name could exceed the name limit.
+  std::string temp = std::string(dir) + "/.lumetta-XXXXXX";
+  g_free(dir);
+  FileDescriptor file(g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, 0666));
+  if (file.get() < 0) return errno;
+  struct stat existing;
+  int error = 0;
+  if (!WriteAll(file.get(), data) ||
+      (stat(path.c_str(), &existing) == 0 && fchmod(file.get(), existing.st_mode & 07777) != 0) ||
+      fsync(file.get()) != 0 || !file.Close() || rename(temp.c_str(), path.c_str()) != 0) {
+    error = errno;
+    g_unlink(temp.c_str());
+  }
+  return error;
 }
 
 }  // namespace lumetta

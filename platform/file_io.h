@@ -33,4 +33,10 @@ ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::strin
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
 
+// Replaces the file `path` with `data` through a temporary file beside it, renamed over it once
+// written and synced, so that a failure leaves the old file, or none, and never part of one. A
+// replaced file keeps its permissions; a new one gets 0666 less the umask. Gives 0, or the
+// errno of the step that failed.
+int ReplaceFileContents(const std::string& path, std::string_view data);
+
 }  // namespace lumetta

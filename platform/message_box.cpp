@@ -8,12 +8,11 @@ namespace {
 
 constexpr int kButtonsMask = 0x0F;
 constexpr int kIconMask = 0xF0;
-constexpr int kIconCritical = 16;
 constexpr int kIconExclamation = 48;
 
 Gtk::MessageType TypeOf(int style) {
   switch (style & kIconMask) {
-    case kIconCritical:
+    case kMbIconCritical:
       return Gtk::MESSAGE_ERROR;
     case kMbIconQuestion:
       return Gtk::MESSAGE_QUESTION;

@@ -8,6 +8,7 @@
 #include "engine/webkit_engine.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
+#include "platform/keystrokes.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   SpawnLauncher launcher;
   DesktopShell shell(launcher, ProgramFolder());
   ThePlatform().shell = &shell;
+  GdkKeystrokes keystrokes;
+  ThePlatform().keystrokes = &keystrokes;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;
