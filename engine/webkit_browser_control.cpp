@@ -5,6 +5,7 @@
 #include "engine/address_fixup.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
+#include "engine/view_commands.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -78,11 +79,13 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   }
   g_object_ref_sink(view_);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
+  commands_ = std::make_unique<ViewCommands>(view_);
   InstallFrameReports();
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  commands_.reset();
   g_signal_handlers_disconnect_by_data(view_, this);
   g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
   g_signal_handlers_disconnect_by_data(content_manager_, this);
@@ -149,8 +152,26 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t>, int32_t*) {
+bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t>, int32_t*) {
   switch (command) {
+    case kOleCmdIdSaveAs:
+      return commands_->SaveAs();
+    case kOleCmdIdPrint:
+      return commands_->Print(option != kOleCmdExecOptDontPromptUser);
+    case kOleCmdIdPrintPreview:
+      return commands_->PrintPreview();
+    case kOleCmdIdPageSetup:
+      return commands_->PageSetup();
+    case kOleCmdIdProperties:
+      return commands_->Properties();
+    case kOleCmdIdCut:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_CUT);
+    case kOleCmdIdCopy:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_COPY);
+    case kOleCmdIdPaste:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_PASTE);
+    case kOleCmdIdSelectAll:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL);
     default:
       return false;
   }

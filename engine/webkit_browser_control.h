@@ -12,6 +12,7 @@ namespace lumetta {
 
 class OfflineFilter;
 class UrlHistory;
+class ViewCommands;
 
 // What all controls of the process share.
 struct EngineShared {
@@ -71,6 +72,8 @@ class WebKitBrowserControl : public BrowserControl {
   // The view whose page opened this one; the engine accepts only such a view for its request.
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
+  // The page commands of ExecWB and the dialogs they show.
+  std::unique_ptr<ViewCommands> commands_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

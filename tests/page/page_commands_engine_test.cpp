@@ -1,0 +1,145 @@
+// The page commands of main windows on the real engine: editing wherever the focus is, find by
+// keystroke, and the control's dialogs going with their window.
+#include <gtest/gtest.h>
+#include <gtkmm/clipboard.h>
+#include <webkit2/webkit2.h>
+
+#include "engine/webkit_engine.h"
+#include "platform/keystrokes.h"
+#include "platform/platform.h"
+#include "shell/main_windows.h"
+#include "tests/support/find_widget.h"
+#include "tests/support/local_server.h"
+#include "tests/support/wait.h"
+#include "ui/main_window/frm_main.h"
+
+namespace lumetta {
+namespace {
+
+class PageCommandsEngineTest : public testing::Test {
+ protected:
+  PageCommandsEngineTest() {
+    ThePlatform().keystrokes = &keystrokes_;
+    server_.Serve("/page",
+                  "<html><head><title>编辑页</title></head><body>"
+                  "<p id=\"p\">选中的文字</p><textarea id=\"t\"></textarea></body></html>");
+  }
+  ~PageCommandsEngineTest() override { ThePlatform().keystrokes = nullptr; }
+
+  frmMain& OpenWindow() {
+    frmMain& form = windows_.CreateMainWindow();
+    form.mstrURLNewWindow = server_.Url("/page");
+    form.Show();
+    EXPECT_TRUE(test::WaitUntil([&] {
+      return form.txtURL.Text() == server_.Url("/page") && form.webMain->LocationName() == "编辑页";
+    }));
+    return form;
+  }
+  void RunScript(frmMain& form, const std::string& script) {
+    bool done = false;
+    webkit_web_view_evaluate_javascript(
+        WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()), script.c_str(), -1, nullptr,
+        nullptr, nullptr,
+        +[](GObject*, GAsyncResult*, gpointer data) { *static_cast<bool*>(data) = true; }, &done);
+    test::WaitUntil([&] { return done; });
+  }
+  static std::string Clipboard() { return Gtk::Clipboard::get()->wait_for_text(); }
+
+  test::LocalServer server_;
+  GdkKeystrokes keystrokes_;
+  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  MainWindows windows_{*factory_, {}};
+};
+
+TEST_F(PageCommandsEngineTest, CopyWithTheCaretInTheAddressBoxCopiesThePageSelection) {
+  frmMain& form = OpenWindow();
+  RunScript(form,
+            "var r = document.createRange();"
+            "r.selectNodeContents(document.getElementById('p'));"
+            "getSelection().removeAllRanges(); getSelection().addRange(r);");
+  Gtk::Clipboard::get()->set_text("之前");
+  form.txtURL.SetFocus();
+  form.txtURL.Select(0, 7);
+  form.mnuMainEditCopy.PerformClick();
+  EXPECT_TRUE(test::WaitUntil([&] { return Clipboard() == "选中的文字"; })) << Clipboard();
+}
+
+TEST_F(PageCommandsEngineTest, PasteWithTheCaretInTheSearchBoxPastesIntoThePage) {
+  frmMain& form = OpenWindow();
+  RunScript(form, "document.getElementById('t').focus()");
+  Gtk::Clipboard::get()->set_text("粘贴的文字");
+  form.txtSearch.SetFocus();
+  const std::string search_text = form.txtSearch.Text();
+  form.mnuMainEditPaste.PerformClick();
+  std::string value;
+  EXPECT_TRUE(test::WaitUntil([&] {
+    bool done = false;
+    webkit_web_view_evaluate_javascript(
+        WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()),
+        "document.getElementById('t').value", -1, nullptr, nullptr, nullptr,
+        +[](GObject* view, GAsyncResult* result, gpointer data) {
+          auto* out = static_cast<std::pair<std::string*, bool*>*>(data);
+          if (JSCValue* v = webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view),
+                                                                       result, nullptr)) {
+            gchar* text = jsc_value_to_string(v);
+            *out->first = text;
+            g_free(text);
+            g_object_unref(v);
+          }
+          *out->second = true;
+        },
+        new std::pair<std::string*, bool*>(&value, &done));
+    test::WaitUntil([&] { return done; });
+    return value == "粘贴的文字";
+  }));
+  EXPECT_EQ(form.txtSearch.Text(), search_text);
+}
+
+TEST_F(PageCommandsEngineTest, FindOpensTheDialogOnlyFromThePage) {
+  frmMain& form = OpenWindow();
+  form.txtURL.SetFocus();
+  form.mnuMainEditFind.PerformClick();
+  test::RunFor(500);
+  EXPECT_EQ(test::VisibleWindow("查找"), nullptr);
+
+  form.webMain->GrabFocus();
+  form.mnuMainEditFind.PerformClick();
+  Gtk::Window* find = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (find = test::VisibleWindow("查找")) != nullptr; }));
+  EXPECT_EQ(find->get_transient_for(), &form.Window());
+
+  // One find dialog per window.
+  form.webMain->GrabFocus();
+  form.mnuMainEditFind.PerformClick();
+  test::RunFor(300);
+  int dialogs = 0;
+  for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
+    dialogs += window->get_visible() && window->get_title() == "查找";
+  }
+  EXPECT_EQ(dialogs, 1);
+
+  // It goes with its window.
+  form.Unload();
+  EXPECT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("查找") == nullptr; }));
+}
+
+TEST_F(PageCommandsEngineTest, ClosingTheWindowTakesItsDialogsAlong) {
+  frmMain& form = OpenWindow();
+  form.mnuMainFileProperty.PerformClick();
+  form.mnuMainFilePrintPreView.PerformClick();
+  form.mnuMainFilePrintPreView.PerformClick();
+  ASSERT_TRUE(test::WaitUntil([&] {
+    return test::VisibleWindow("属性") != nullptr && test::VisibleWindow("打印预览") != nullptr;
+  }));
+  form.mnuMainFileSaveAs.PerformClick();
+  ASSERT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("另存为") != nullptr; }));
+  form.Unload();
+  EXPECT_TRUE(test::WaitUntil([&] {
+    return !test::VisibleWindow("属性") && !test::VisibleWindow("打印预览") &&
+           !test::VisibleWindow("另存为");
+  }));
+  EXPECT_TRUE(test::WaitUntil([] { return frmMain::InstanceCount() == 0; }));
+}
+
+}  // namespace
+}  // namespace lumetta
