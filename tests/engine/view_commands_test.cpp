@@ -18,6 +18,7 @@
 #include "engine/webkit_engine.h"
 #include "platform/keystrokes.h"
 #include "platform/platform.h"
+#include "tests/support/evaluate_script.h"
 #include "tests/support/fake_message_box.h"
 #include "tests/support/find_widget.h"
 #include "tests/support/local_server.h"
@@ -124,27 +125,6 @@ class ViewCommandsTest : public testing::Test {
       return completed_ > 0 && !webkit_web_view_is_loading(View()) &&
              control_->LocationName() == title;
     });
-  }
-  std::string RunScript(const std::string& script) {
-    std::string result;
-    bool done = false;
-    auto callback = +[](GObject* view, GAsyncResult* res, gpointer data) {
-      auto* out = static_cast<std::pair<std::string*, bool*>*>(data);
-      JSCValue* value =
-          webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), res, nullptr);
-      if (value != nullptr) {
-        gchar* text = jsc_value_to_string(value);
-        *out->first = text;
-        g_free(text);
-        g_object_unref(value);
-      }
-      *out->second = true;
-    };
-    std::pair<std::string*, bool*> out{&result, &done};
-    webkit_web_view_evaluate_javascript(View(), script.c_str(), -1, nullptr, nullptr, nullptr,
-                                        callback, &out);
-    test::WaitUntil([&] { return done; });
-    return result;
   }
   // Prints to `pdf` with A4 paper in `orientation`.
   static void UseFilePrinter(const std::string& pdf, Gtk::PageOrientation orientation) {
@@ -376,7 +356,7 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
     return test::WaitUntil([&] { return test::LabelText(find, "find-status") == status; });
   };
   EXPECT_TRUE(find_next("苹果", "共 3 处匹配"));
-  EXPECT_EQ(RunScript("getSelection().toString()"), "苹果");
+  EXPECT_EQ(test::EvaluateScript(View(), "getSelection().toString()"), "苹果");
   EXPECT_TRUE(find_next("apple", "共 2 处匹配"));
   EXPECT_TRUE(find_next("香蕉", "找不到“香蕉”。"));
   // Cancel takes the dialog down; Ctrl+F brings the same one back.
