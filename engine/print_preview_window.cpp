@@ -54,9 +54,10 @@ PrintPreviewWindow::PrintPreviewWindow(WebKitWebView* view, Gtk::Window* parent)
   gchar* dir = g_dir_make_tmp("lumetta-preview-XXXXXX", nullptr);
   if (dir != nullptr) temp_dir_ = dir;
   g_free(dir);
+  // The engine prints while the window is being built.
+  Render();
   BuildControls();
   show_all();
-  Render();
 }
 
 PrintPreviewWindow::~PrintPreviewWindow() {
