@@ -14,6 +14,9 @@ namespace {
 // Frame documents report their completion from a script world of our own, which page scripts
 // cannot reach, so a page cannot fake the reports. The top document is covered by the view's
 // own load events.
+// Pages that declare no character set are read in the code page of a Chinese desktop.
+constexpr char kDefaultCharset[] = "GB18030";
+
 constexpr char kScriptWorld[] = "lumetta";
 constexpr char kFrameLoadHandler[] = "frameLoad";
 constexpr char kFrameLoadScript[] = R"(
@@ -77,6 +80,7 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", content_manager_, nullptr));
   }
   g_object_ref_sink(view_);
+  webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   InstallFrameReports();
   ConnectSignals();
@@ -111,6 +115,7 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
+  g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
   g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
                    this);
@@ -307,6 +312,10 @@ GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction
 
 void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->ReadyToShow.emit();
+}
+
+void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
 }
 
 gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,

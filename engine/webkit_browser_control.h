@@ -61,6 +61,7 @@ class WebKitBrowserControl : public BrowserControl {
                                    gpointer self);
   static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
+  static void OnClose(WebKitWebView*, gpointer self);
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);

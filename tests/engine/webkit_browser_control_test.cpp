@@ -184,6 +184,17 @@ TEST_F(WebKitControlTest, SilentRefusesTheAuthenticationPrompt) {
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "需要登录"; }));
 }
 
+// Old Chinese sites send GBK without saying so, in the header or in the page.
+TEST_F(WebKitControlTest, PageWithoutACharsetIsReadAsGbk) {
+  test::LocalServer::Page legacy;
+  legacy.content_type = "text/html";
+  // "<title>中文网页</title>" in GBK.
+  legacy.body = "<html><head><title>\xD6\xD0\xCE\xC4\xCD\xF8\xD2\xB3</title></head></html>";
+  server_.Serve("/gbk", legacy);
+  ASSERT_TRUE(Load(server_.Url("/gbk")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "中文网页"; }));
+}
+
 TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {
   ASSERT_TRUE(Load(server_.Url("/framed")));
   ASSERT_TRUE(Load("about:blank"));
