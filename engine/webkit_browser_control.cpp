@@ -5,6 +5,7 @@
 #include "engine/address_fixup.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
+#include "engine/sign_in_requests.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -82,11 +83,13 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   g_object_ref_sink(view_);
   webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
+  sign_in_ = std::make_unique<SignInRequests>(view_);
   InstallFrameReports();
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  sign_in_.reset();
   g_signal_handlers_disconnect_by_data(view_, this);
   g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
   g_signal_handlers_disconnect_by_data(content_manager_, this);
@@ -318,11 +321,10 @@ void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
 }
 
+// Only the user can give a password, so the control asks whether or not it is silent.
 gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
                                               gpointer data) {
-  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
-  // Go on without credentials: the server's own refusal page shows instead of a prompt.
-  webkit_authentication_request_authenticate(request, nullptr);
+  static_cast<WebKitBrowserControl*>(data)->sign_in_->Add(request);
   return TRUE;
 }
 

@@ -11,6 +11,7 @@
 namespace lumetta {
 
 class OfflineFilter;
+class SignInRequests;
 class UrlHistory;
 
 // What all controls of the process share.
@@ -72,6 +73,7 @@ class WebKitBrowserControl : public BrowserControl {
   // The view whose page opened this one; the engine accepts only such a view for its request.
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
+  std::unique_ptr<SignInRequests> sign_in_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

@@ -6,6 +6,20 @@
 
 namespace lumetta::test {
 
+namespace {
+
+bool SignedIn(SoupServerMessage* message, const LocalServer::Page& page) {
+  const char* given = soup_message_headers_get_one(soup_server_message_get_request_headers(message),
+                                                   "Authorization");
+  const std::string pair = page.user + ":" + page.password;
+  gchar* encoded = g_base64_encode(reinterpret_cast<const guchar*>(pair.data()), pair.size());
+  const bool match = given != nullptr && std::string(given) == std::string("Basic ") + encoded;
+  g_free(encoded);
+  return match;
+}
+
+}  // namespace
+
 LocalServer::LocalServer() {
   server_ = soup_server_new(nullptr, nullptr);
   soup_server_add_handler(server_, nullptr, reinterpret_cast<SoupServerCallback>(&Handle), this,
@@ -53,6 +67,15 @@ void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* pa
     return;
   }
   SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
+  if (!page->second.realm.empty() && !SignedIn(message, page->second)) {
+    ++self->refusals_;
+    soup_message_headers_replace(headers, "WWW-Authenticate",
+                                 ("Basic realm=\"" + page->second.realm + "\"").c_str());
+    soup_server_message_set_status(message, 401, nullptr);
+    soup_server_message_set_response(message, "text/html; charset=utf-8", SOUP_MEMORY_COPY,
+                                     page->second.refusal.data(), page->second.refusal.size());
+    return;
+  }
   for (const auto& [name, value] : page->second.headers) {
     soup_message_headers_replace(headers, name.c_str(), value.c_str());
   }

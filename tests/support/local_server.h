@@ -19,6 +19,12 @@ class LocalServer {
     std::map<std::string, std::string> headers;
     // Never answered: the request stays open until the server goes.
     bool hang = false;
+    // When set, the page is served only with this user name and password (HTTP Basic, in
+    // UTF-8); anything else gets 401 with `refusal` as its page.
+    std::string realm;
+    std::string user;
+    std::string password;
+    std::string refusal;
   };
 
   LocalServer();
@@ -33,6 +39,8 @@ class LocalServer {
   // The paths requested so far (with their queries), in order.
   const std::vector<std::string>& Requests() const { return requests_; }
   int CountRequests(const std::string& path) const;
+  // How many requests were refused for want of the right user name and password.
+  int Refusals() const { return refusals_; }
 
  private:
   static void Handle(SoupServer*, SoupServerMessage* message, const char* path, void* query,
@@ -42,6 +50,7 @@ class LocalServer {
   int port_ = 0;
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
+  int refusals_ = 0;
 };
 
 }  // namespace lumetta::test
