@@ -3,6 +3,7 @@
 #include <gtkmm/widget.h>
 
 #include "engine/address_fixup.h"
+#include "engine/certificate_exceptions.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
 #include "engine/sign_in_requests.h"
@@ -84,6 +85,7 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
+  certificates_ = std::make_unique<CertificateExceptions>();
   InstallFrameReports();
   ConnectSignals();
 }
@@ -115,6 +117,8 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(&WebKitBrowserControl::OnLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
+  g_signal_connect(view_, "load-failed-with-tls-errors",
+                   G_CALLBACK(&WebKitBrowserControl::OnTlsErrors), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
@@ -233,13 +237,21 @@ bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const G
   return true;
 }
 
-gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                               WebKitPolicyDecisionType type, gpointer data) {
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
   auto* self = static_cast<WebKitBrowserControl*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  if (webkit_navigation_action_is_user_gesture(action)) {
+    const auto accepted = self->certificates_->Accept(Text(uri), webkit_web_view_get_context(view));
+    if (accepted) {
+      webkit_policy_decision_ignore(decision);
+      webkit_web_view_load_uri(view, accepted->c_str());
+      return TRUE;
+    }
+  }
   // Handlers may run the main loop; the decision must outlive them.
   g_object_ref(decision);
   self->BeforeNavigate2.emit(Text(uri));
@@ -289,6 +301,17 @@ gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gch
     return TRUE;
   }
   return self->ShowErrorPage(Text(uri), error);
+}
+
+// A refused certificate shows the control's own page, which lets the user accept it.
+gboolean WebKitBrowserControl::OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate* certificate,
+                                           GTlsCertificateFlags errors, gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  self->load_failed_ = true;
+  const std::string html = self->certificates_->Offer(Text(uri), certificate, errors);
+  self->error_page_pending_ = true;
+  webkit_web_view_load_alternate_html(self->view_, html.c_str(), uri, nullptr);
+  return TRUE;
 }
 
 void WebKitBrowserControl::OnTitle(GObject*, GParamSpec*, gpointer data) {

@@ -10,6 +10,7 @@
 
 namespace lumetta {
 
+class CertificateExceptions;
 class OfflineFilter;
 class SignInRequests;
 class UrlHistory;
@@ -57,6 +58,8 @@ class WebKitBrowserControl : public BrowserControl {
                                  gpointer self);
   static void OnLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri, GError*, gpointer self);
+  static gboolean OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate*, GTlsCertificateFlags,
+                              gpointer self);
   static void OnTitle(GObject*, GParamSpec*, gpointer self);
   static void OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                    gpointer self);
@@ -74,6 +77,7 @@ class WebKitBrowserControl : public BrowserControl {
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
   std::unique_ptr<SignInRequests> sign_in_;
+  std::unique_ptr<CertificateExceptions> certificates_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

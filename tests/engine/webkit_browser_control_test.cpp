@@ -8,6 +8,7 @@
 #include "platform/url_history.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/local_server.h"
+#include "tests/support/self_signed_certificate.h"
 #include "tests/support/wait.h"
 
 namespace lumetta {
@@ -244,6 +245,31 @@ TEST_F(WebKitControlTest, ManyRequestsForOneRealmAskOnce) {
     return server_.CountRequests("/framed-private") - server_.Refusals() == 50;
   }));
   EXPECT_EQ(dialogs, 1);
+}
+
+// A refused certificate shows the control's page and nothing of the site; only the page's
+// link accepts it, and for that host alone.
+TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
+  GTlsCertificate* certificate = test::MakeSelfSignedCertificate("127.0.0.1");
+  ASSERT_NE(certificate, nullptr);
+  test::LocalServer secure(certificate);
+  g_object_unref(certificate);
+  secure.Serve("/", "<html><head><title>安全页面</title></head></html>");
+
+  ASSERT_TRUE(Load(secure.Url("/")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "证书错误：自签名证书"; }));
+  EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+  EXPECT_EQ(secure.CountRequests("/"), 0);
+
+  RunScript("document.getElementById('continue').click()");
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
+  EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+
+  ASSERT_TRUE(Load(secure.Url("/", "localhost")));
+  EXPECT_TRUE(test::WaitUntil([&] {
+    return control_->LocationName() == "证书错误：证书与网站地址不符";
+  })) << control_->LocationName();
+  EXPECT_EQ(secure.CountRequests("/"), 1);
 }
 
 // Old Chinese sites send GBK without saying so, in the header or in the page.

@@ -20,12 +20,15 @@ bool SignedIn(SoupServerMessage* message, const LocalServer::Page& page) {
 
 }  // namespace
 
-LocalServer::LocalServer() {
+LocalServer::LocalServer(GTlsCertificate* certificate) : https_(certificate != nullptr) {
   server_ = soup_server_new(nullptr, nullptr);
+  if (certificate != nullptr) soup_server_set_tls_certificate(server_, certificate);
   soup_server_add_handler(server_, nullptr, reinterpret_cast<SoupServerCallback>(&Handle), this,
                           nullptr);
   GError* error = nullptr;
-  soup_server_listen_local(server_, 0, SOUP_SERVER_LISTEN_IPV4_ONLY, &error);
+  const auto options = static_cast<SoupServerListenOptions>(
+      SOUP_SERVER_LISTEN_IPV4_ONLY | (https_ ? SOUP_SERVER_LISTEN_HTTPS : 0));
+  soup_server_listen_local(server_, 0, options, &error);
   if (error != nullptr) {
     g_error_free(error);
     return;
@@ -40,8 +43,8 @@ LocalServer::~LocalServer() {
   g_object_unref(server_);
 }
 
-std::string LocalServer::Url(const std::string& path) const {
-  return "http://127.0.0.1:" + std::to_string(port_) + path;
+std::string LocalServer::Url(const std::string& path, const std::string& host) const {
+  return (https_ ? "https://" : "http://") + host + ":" + std::to_string(port_) + path;
 }
 
 int LocalServer::CountRequests(const std::string& path) const {

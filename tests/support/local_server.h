@@ -6,6 +6,7 @@
 
 typedef struct _SoupServer SoupServer;
 typedef struct _SoupServerMessage SoupServerMessage;
+typedef struct _GTlsCertificate GTlsCertificate;
 
 namespace lumetta::test {
 
@@ -27,15 +28,16 @@ class LocalServer {
     std::string refusal;
   };
 
-  LocalServer();
+  // With a certificate it serves https.
+  explicit LocalServer(GTlsCertificate* certificate = nullptr);
   ~LocalServer();
   LocalServer(const LocalServer&) = delete;
   LocalServer& operator=(const LocalServer&) = delete;
 
   void Serve(const std::string& path, Page page) { pages_[path] = std::move(page); }
   void Serve(const std::string& path, const std::string& html) { pages_[path].body = html; }
-  // http://127.0.0.1:PORT followed by `path`.
-  std::string Url(const std::string& path) const;
+  // http://127.0.0.1:PORT (or https) followed by `path`; `host` may name another loopback host.
+  std::string Url(const std::string& path, const std::string& host = "127.0.0.1") const;
   // The paths requested so far (with their queries), in order.
   const std::vector<std::string>& Requests() const { return requests_; }
   int CountRequests(const std::string& path) const;
@@ -48,6 +50,7 @@ class LocalServer {
 
   SoupServer* server_ = nullptr;
   int port_ = 0;
+  bool https_ = false;
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
   int refusals_ = 0;
