@@ -239,6 +239,16 @@ bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const G
 
 gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                               WebKitPolicyDecisionType type, gpointer data) {
+  if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
+    // What the engine cannot show is the user's to open or save; the engine itself already
+    // downloads attachments and download links.
+    if (webkit_response_policy_decision_is_mime_type_supported(
+            WEBKIT_RESPONSE_POLICY_DECISION(decision))) {
+      return FALSE;
+    }
+    webkit_policy_decision_download(decision);
+    return TRUE;
+  }
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
   auto* self = static_cast<WebKitBrowserControl*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(

@@ -8,13 +8,14 @@ namespace lumetta::test {
 
 namespace {
 
-GtkWindow* Find(const std::string& title) {
+GtkWindow* Find(const std::string& title, bool whole = true) {
   GList* toplevels = gtk_window_list_toplevels();
   GtkWindow* found = nullptr;
   for (GList* item = toplevels; item != nullptr && found == nullptr; item = item->next) {
     GtkWindow* window = GTK_WINDOW(item->data);
     const char* caption = gtk_window_get_title(window);
-    if (gtk_widget_get_visible(GTK_WIDGET(window)) && caption != nullptr && title == caption) {
+    if (gtk_widget_get_visible(GTK_WIDGET(window)) && caption != nullptr &&
+        (whole ? title == caption : std::string(caption).find(title) != std::string::npos)) {
       found = window;
     }
   }
@@ -40,6 +41,12 @@ GtkWidget* Search(GtkWidget* widget, const std::function<bool(GtkWidget*)>& matc
 GtkWindow* WaitForWindow(const std::string& title, int timeout_ms) {
   GtkWindow* window = nullptr;
   WaitUntil([&] { return (window = Find(title)) != nullptr; }, timeout_ms);
+  return window;
+}
+
+GtkWindow* WaitForWindowWith(const std::string& part, int timeout_ms) {
+  GtkWindow* window = nullptr;
+  WaitUntil([&] { return (window = Find(part, false)) != nullptr; }, timeout_ms);
   return window;
 }
 

@@ -10,6 +10,8 @@ namespace lumetta::test {
 
 // The visible top-level window titled `title`, waiting for it up to `timeout_ms`; null if none.
 GtkWindow* WaitForWindow(const std::string& title, int timeout_ms = 10000);
+// The visible top-level window whose title contains `part`, waiting as WaitForWindow does.
+GtkWindow* WaitForWindowWith(const std::string& part, int timeout_ms = 10000);
 // Whether a visible top-level window has that title.
 bool IsShown(const std::string& title);
 // The texts of every label in `window`, joined by new lines.

@@ -38,7 +38,20 @@ LocalServer::LocalServer(GTlsCertificate* certificate) : https_(certificate != n
   g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
 }
 
+// A body sent piece by piece from a timer.
+struct LocalServer::Stream {
+  ~Stream() {
+    if (timer != 0) g_source_remove(timer);
+    g_object_unref(message);
+  }
+  SoupServerMessage* message;
+  Page page;
+  int sent = 0;
+  guint timer = 0;
+};
+
 LocalServer::~LocalServer() {
+  streams_.clear();
   soup_server_disconnect(server_);
   g_object_unref(server_);
 }
@@ -82,9 +95,57 @@ void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* pa
   for (const auto& [name, value] : page->second.headers) {
     soup_message_headers_replace(headers, name.c_str(), value.c_str());
   }
+  if (page->second.pieces > 0) {
+    self->StartStream(message, page->second);
+    return;
+  }
   soup_server_message_set_status(message, page->second.status, nullptr);
   soup_server_message_set_response(message, page->second.content_type.c_str(), SOUP_MEMORY_COPY,
                                    page->second.body.data(), page->second.body.size());
+}
+
+}  // namespace lumetta::test
+
+namespace lumetta::test {
+
+void LocalServer::StartStream(SoupServerMessage* message, const Page& page) {
+  SoupMessageHeaders* headers = soup_server_message_get_response_headers(message);
+  soup_message_headers_set_content_length(headers, static_cast<goffset>(page.body.size()));
+  soup_message_headers_replace(headers, "Content-Type", page.content_type.c_str());
+  soup_server_message_set_status(message, page.status, nullptr);
+  soup_message_body_set_accumulate(soup_server_message_get_response_body(message), FALSE);
+  soup_server_message_pause(message);
+  auto stream = std::make_unique<Stream>();
+  stream->message = SOUP_SERVER_MESSAGE(g_object_ref(message));
+  stream->page = page;
+  stream->timer = g_timeout_add(
+      50,
+      [](gpointer data) -> gboolean {
+        auto* stream = static_cast<Stream*>(data);
+        const Page& page = stream->page;
+        SoupMessageBody* body = soup_server_message_get_response_body(stream->message);
+        if (stream->sent == page.stop_after) {
+          if (page.close_on_stop) {
+            GIOStream* connection = soup_server_message_steal_connection(stream->message);
+            g_io_stream_close(connection, nullptr, nullptr);
+            g_object_unref(connection);
+          }
+          stream->timer = 0;
+          return G_SOURCE_REMOVE;
+        }
+        const size_t piece = (page.body.size() + page.pieces - 1) / page.pieces;
+        const size_t from = std::min(page.body.size(), stream->sent * piece);
+        const size_t size = std::min(piece, page.body.size() - from);
+        soup_message_body_append(body, SOUP_MEMORY_COPY, page.body.data() + from, size);
+        ++stream->sent;
+        const bool last = stream->sent == page.pieces;
+        if (last) soup_message_body_complete(body);
+        soup_server_message_unpause(stream->message);
+        if (last) stream->timer = 0;
+        return last ? G_SOURCE_REMOVE : G_SOURCE_CONTINUE;
+      },
+      stream.get());
+  streams_.push_back(std::move(stream));
 }
 
 }  // namespace lumetta::test

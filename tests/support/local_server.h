@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,12 @@ class LocalServer {
     std::string user;
     std::string password;
     std::string refusal;
+    // When above 0, the body goes out in this many pieces, 50 ms apart, after a Content-Length
+    // header for all of it; the server stops sending after `stop_after` pieces, closing the
+    // connection when `close_on_stop` and otherwise leaving it open.
+    int pieces = 0;
+    int stop_after = -1;
+    bool close_on_stop = false;
   };
 
   // With a certificate it serves https.
@@ -45,8 +52,11 @@ class LocalServer {
   int Refusals() const { return refusals_; }
 
  private:
+  struct Stream;
+
   static void Handle(SoupServer*, SoupServerMessage* message, const char* path, void* query,
                      void* self);
+  void StartStream(SoupServerMessage* message, const Page& page);
 
   SoupServer* server_ = nullptr;
   int port_ = 0;
@@ -54,6 +64,7 @@ class LocalServer {
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
   int refusals_ = 0;
+  std::vector<std::unique_ptr<Stream>> streams_;
 };
 
 }  // namespace lumetta::test
