@@ -40,6 +40,9 @@ Gtk::Window* WindowOf(WebKitWebView* view) {
   if (view == nullptr) return nullptr;
   GtkWidget* toplevel = gtk_widget_get_toplevel(GTK_WIDGET(view));
   if (!gtk_widget_is_toplevel(toplevel) || !GTK_IS_WINDOW(toplevel)) return nullptr;
+  // A window whose first page is a download is not shown yet; a dialog stays above it only
+  // when it has a native window to refer to.
+  gtk_widget_realize(toplevel);
   return Glib::wrap(GTK_WINDOW(toplevel));
 }
 
@@ -219,10 +222,14 @@ void Download::OnReceivedData(WebKitDownload*, guint64, gpointer data) {
   self->Progress();
 }
 
+double Download::Rate(uint64_t received) const {
+  const double seconds = (g_get_monotonic_time() - started_at_) / 1e6;
+  return seconds > 0 ? received / seconds : 0;
+}
+
 void Download::Progress() {
   const uint64_t received = webkit_download_get_received_data_length(download_);
-  const double seconds = (g_get_monotonic_time() - started_at_) / 1e6;
-  progress_->ShowProgress(received, total_, seconds > 0 ? received / seconds : 0);
+  progress_->ShowProgress(received, total_, Rate(received));
 }
 
 void Download::OnFinished(WebKitDownload*, gpointer data) {
@@ -252,7 +259,7 @@ void Download::Complete() {
   }
   state_ = State::kDone;
   final_path_ = path;
-  progress_->ShowDone(path, size);
+  progress_->ShowDone(path, size, Rate(size));
   if (!open_when_done_) return;
   Shell* shell = ThePlatform().shell;
   if (shell != nullptr && shell->ShellExecute("open", path, "", "", kSwShowNormal)) {

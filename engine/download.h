@@ -34,6 +34,8 @@ class Download {
   void Chosen(int response);
   void Start(const std::string& final_path, bool replace, bool open_when_done);
   void Progress();
+  // The average rate since the transfer began.
+  double Rate(uint64_t received) const;
   void Complete();
   void Fail(const std::string& reason);
   void RemoveWorkingFiles();

@@ -93,11 +93,13 @@ void DownloadProgressWindow::ShowProgress(uint64_t received, std::optional<uint6
   rate_.set_text(RateText(bytes_per_second));
 }
 
-void DownloadProgressWindow::ShowDone(const std::string& path, uint64_t size) {
+void DownloadProgressWindow::ShowDone(const std::string& path, uint64_t size,
+                                      double bytes_per_second) {
   set_title("下载完毕 - " + Glib::path_get_basename(path));
   bar_.set_fraction(1);
   bar_.set_text("100%");
   received_.set_text(ByteSizeText(size));
+  rate_.set_text(RateText(bytes_per_second));
   left_.set_text("0 秒");
   destination_.set_text(path);
   outcome_.set_text("下载完毕。");

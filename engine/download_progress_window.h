@@ -23,8 +23,9 @@ class DownloadProgressWindow : public Gtk::Window {
 
   // `total` is empty when the server did not say.
   void ShowProgress(uint64_t received, std::optional<uint64_t> total, double bytes_per_second);
-  // The file is complete at `path` (its name may differ from the one chosen).
-  void ShowDone(const std::string& path, uint64_t size);
+  // The file is complete at `path` (its name may differ from the one chosen), having come at
+  // `bytes_per_second` on average.
+  void ShowDone(const std::string& path, uint64_t size, double bytes_per_second);
   void ShowFailure(const std::string& reason);
 
   // "取消" during the transfer, "关闭" after it.
