@@ -4,6 +4,7 @@
 #include <glib.h>
 #include <glib/gstdio.h>
 #include <gtkmm/main.h>
+#include <webkit2/webkit2.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -98,6 +99,47 @@ double CurlSeconds(const std::string& url, const std::string& path) {
   return NowS() - start;
 }
 
+// Seconds a bare WebKitGTK view takes to download `url` into `path`, the destination set at
+// once: the engine's own floor, without any dialog or window of the browser. The view has a
+// web context of its own, whose downloads the browser's code does not see.
+double BareWebKitSeconds(WebKitWebContext* context, const std::string& url,
+                         const std::string& path) {
+  GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  GtkWidget* view = webkit_web_view_new_with_context(context);
+  gtk_container_add(GTK_CONTAINER(window), view);
+  gtk_widget_show_all(window);
+  struct State {
+    std::string path;
+    double start = 0;
+    double end = -1;
+    bool over = false;
+  } state{path};
+  WebKitDownload* download = webkit_web_view_download_uri(WEBKIT_WEB_VIEW(view), url.c_str());
+  g_signal_connect(download, "decide-destination",
+                   G_CALLBACK(+[](WebKitDownload* d, gchar*, gpointer data) -> gboolean {
+                     auto* state = static_cast<State*>(data);
+                     state->start = NowS();
+                     webkit_download_set_destination(d, state->path.c_str());
+                     return TRUE;
+                   }),
+                   &state);
+  g_signal_connect(download, "finished", G_CALLBACK(+[](WebKitDownload*, gpointer data) {
+                     auto* state = static_cast<State*>(data);
+                     if (!state->over) state->end = NowS();
+                     state->over = true;
+                   }),
+                   &state);
+  g_signal_connect(download, "failed", G_CALLBACK(+[](WebKitDownload*, GError*, gpointer data) {
+                     static_cast<State*>(data)->over = true;
+                   }),
+                   &state);
+  test::WaitUntil([&] { return state.over; }, kDownloadTimeoutMs);
+  g_signal_handlers_disconnect_by_data(download, &state);
+  g_object_unref(download);
+  gtk_widget_destroy(window);
+  return state.end < 0 ? -1 : state.end - state.start;
+}
+
 struct BrowserRun {
   double seconds = -1;
   long own_growth_kb = 0;
@@ -188,12 +230,16 @@ int main(int argc, char** argv) {
     window.Show();
     test::WaitUntil([&] { return window.txtURL.Text() == "about:blank"; }, 20000);
 
-    std::vector<double> curl_rates, browser_rates, ratios;
+    WebKitWebContext* bare_context = webkit_web_context_new();
+    std::vector<double> curl_rates, bare_rates, browser_rates, ratios;
     long own_growth = 0, tree_growth = 0;
     const double mib = static_cast<double>(size) / (1024 * 1024);
     for (int run = 1; run <= runs; ++run) {
       const double curl = CurlSeconds(server.url(), saved);
       const bool curl_whole = FileSize(saved) == size;
+      g_remove(saved.c_str());
+      const double bare = BareWebKitSeconds(bare_context, server.url(), saved);
+      if (bare > 0 && FileSize(saved) == size) bare_rates.push_back(mib / bare);
       g_remove(saved.c_str());
       const BrowserRun browser = BrowserDownload(window, server.url(), folder);
       const bool browser_whole = FileSize(saved) == size;
@@ -210,16 +256,25 @@ int main(int argc, char** argv) {
       own_growth = std::max(own_growth, browser.own_growth_kb);
       tree_growth = std::max(tree_growth, browser.tree_growth_kb);
       std::printf(
-          "download run %d/%d: curl %.1f MiB/s, lumetta %.1f MiB/s, memory +%.1f MiB "
-          "(+%.1f MiB with engine processes)\n",
-          run, runs, curl_rates.back(), browser_rates.back(), browser.own_growth_kb / 1024.0,
-          browser.tree_growth_kb / 1024.0);
+          "download run %d/%d: curl %.1f MiB/s, bare WebKitGTK %.1f MiB/s, lumetta %.1f MiB/s, "
+          "memory +%.1f MiB (+%.1f MiB with engine processes)\n",
+          run, runs, curl_rates.back(), bare_rates.empty() ? 0.0 : bare_rates.back(),
+          browser_rates.back(), browser.own_growth_kb / 1024.0, browser.tree_growth_kb / 1024.0);
       std::fflush(stdout);
     }
+    g_object_unref(bare_context);
     if (!ratios.empty()) {
       std::printf("download %.0f MiB curl: median %.1f MiB/s\n", mib, Median(curl_rates));
+      if (!bare_rates.empty()) {
+        std::printf("download %.0f MiB bare WebKitGTK: median %.1f MiB/s\n", mib,
+                    Median(bare_rates));
+      }
       std::printf("download %.0f MiB lumetta: median %.1f MiB/s\n", mib, Median(browser_rates));
       std::printf("download ratio lumetta/curl: %.2f (target at least 0.80)\n", Median(ratios));
+      if (!bare_rates.empty()) {
+        std::printf("download ratio lumetta/bare WebKitGTK: %.2f\n",
+                    Median(browser_rates) / Median(bare_rates));
+      }
       std::printf(
           "download memory growth, largest: browser process %.1f MiB, with engine processes "
           "%.1f MiB (target under 50 MiB)\n",

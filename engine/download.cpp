@@ -112,10 +112,8 @@ Download::Download(Downloads& owner, WebKitDownload* download)
 
 Download::~Download() {
   g_signal_handlers_disconnect_by_data(download_, this);
-  if (state_ == State::kAsking || state_ == State::kChoosing || state_ == State::kTransferring) {
-    webkit_download_cancel(download_);
-    if (state_ == State::kTransferring) RemoveWorkingFiles();
-  }
+  if (!ended_) webkit_download_cancel(download_);
+  if (state_ == State::kTransferring) RemoveWorkingFiles();
   g_object_unref(download_);
   if (held_ != nullptr) g_application_release(held_);
 }
@@ -235,7 +233,13 @@ void Download::Progress() {
 void Download::OnFinished(WebKitDownload*, gpointer data) {
   // The engine also says "finished" after a failure.
   auto* self = static_cast<Download*>(data);
-  if (self->state_ == State::kTransferring) self->Complete();
+  self->ended_ = true;
+  if (self->state_ == State::kTransferring) {
+    self->Complete();
+  } else if (self->state_ == State::kAsking || self->state_ == State::kChoosing) {
+    // Someone else gave the engine a destination: there is nothing left to ask.
+    self->Close();
+  }
 }
 
 void Download::Complete() {
@@ -271,6 +275,7 @@ void Download::Complete() {
 
 void Download::OnFailed(WebKitDownload*, GError* error, gpointer data) {
   auto* self = static_cast<Download*>(data);
+  self->ended_ = true;
   if (self->state_ == State::kTransferring) {
     self->owner_.Release(self->part_path_);
     self->RemoveWorkingFiles();

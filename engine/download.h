@@ -51,6 +51,8 @@ class Download {
   WebKitDownload* download_;
   GApplication* held_ = nullptr;
   State state_ = State::kAsking;
+  // The engine has finished or failed the download: there is nothing left to cancel.
+  bool ended_ = false;
   std::string name_;
   std::string host_;
   std::optional<uint64_t> total_;

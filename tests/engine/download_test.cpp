@@ -115,6 +115,15 @@ TEST_F(DownloadTest, SavedAttachmentIsByteIdentical) {
   EXPECT_TRUE(test::WaitUntil([&] { return !test::IsShown("下载完毕 - 报告.pdf"); }));
 }
 
+TEST_F(DownloadTest, EmptyAttachmentIsAnEmptyFile) {
+  server_.Serve("/empty", Attachment("", "attachment; filename=\"空.txt\""));
+  control_->Navigate(server_.Url("/empty"));
+  SaveIntoFolder();
+  ASSERT_NE(test::WaitForWindow("下载完毕 - 空.txt"), nullptr);
+  EXPECT_EQ(FilesIn(folder_.Path()), std::vector<std::string>{"空.txt"});
+  EXPECT_EQ(Contents(folder_.Path() + "/空.txt"), "");
+}
+
 // A download outlives the window that started it.
 TEST_F(DownloadTest, DownloadGoesOnAfterItsWindowCloses) {
   test::LocalServer::Page slow = Attachment(Bytes(64 * 1024), "attachment; filename=\"同名.bin\"");
