@@ -2,18 +2,11 @@
 
 #include <vector>
 
-#include "platform/utf8.h"
+#include "engine/error_page.h"
 
 namespace lumetta {
 
 namespace {
-
-std::string Escaped(const std::string& text) {
-  char* escaped = g_markup_escape_text(ValidUtf8(text).c_str(), -1);
-  std::string result(escaped);
-  g_free(escaped);
-  return result;
-}
 
 struct Problem {
   bool CertificateProblems::*present;
@@ -83,9 +76,9 @@ std::string CertificateErrorPageHtml(const std::string& url, const CertificatePr
   html +=
       "</ul><p>安全证书问题可能表示有人企图欺骗您，或截获您向服务器发送的数据。"
       "建议关闭此网页，不要继续浏览该网站。</p><p class=\"url\">" +
-      Escaped(url) + "</p>";
+      EscapedHtml(url) + "</p>";
   if (!continue_uri.empty()) {
-    html += "<p><a id=\"continue\" href=\"" + Escaped(continue_uri) +
+    html += "<p><a id=\"continue\" href=\"" + EscapedHtml(continue_uri) +
             "\">继续浏览此网站(不推荐)</a></p>";
   }
   return html + "</body></html>";

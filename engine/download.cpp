@@ -192,6 +192,7 @@ void Download::Chosen(int response) {
 void Download::Start(const std::string& final_path, bool replace, bool open_when_done) {
   state_ = State::kTransferring;
   final_path_ = final_path;
+  name_ = Glib::path_get_basename(final_path);
   replace_ = replace;
   open_when_done_ = open_when_done;
   part_path_ = owner_.ReservePartFile(final_path);

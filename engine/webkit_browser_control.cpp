@@ -13,12 +13,12 @@ namespace lumetta {
 
 namespace {
 
-// Frame documents report their completion from a script world of our own, which page scripts
-// cannot reach, so a page cannot fake the reports. The top document is covered by the view's
-// own load events.
 // Pages that declare no character set are read in the code page of a Chinese desktop.
 constexpr char kDefaultCharset[] = "GB18030";
 
+// Frame documents report their completion from a script world of our own, which page scripts
+// cannot reach, so a page cannot fake the reports. The top document is covered by the view's
+// own load events.
 constexpr char kScriptWorld[] = "lumetta";
 constexpr char kFrameLoadHandler[] = "frameLoad";
 constexpr char kFrameLoadScript[] = R"(
