@@ -3,7 +3,7 @@
 #define GCR_API_SUBJECT_TO_CHANGE
 #include <gcr/gcr.h>
 
-#include "engine/present_over.h"
+#include "engine/dialog_parent.h"
 
 namespace lumetta {
 

@@ -3,7 +3,7 @@
 #include <gtkmm/box.h>
 #include <gtkmm/grid.h>
 
-#include "engine/present_over.h"
+#include "engine/dialog_parent.h"
 
 namespace lumetta {
 

@@ -4,7 +4,8 @@
 #include <gtkmm/separator.h>
 #include <libsoup/soup.h>
 
-#include "engine/present_over.h"
+#include "engine/dialog_parent.h"
+#include "engine/type_description.h"
 
 namespace lumetta {
 
@@ -25,33 +26,6 @@ std::string ProtocolName(const std::string& scheme) {
   gchar* upper = g_ascii_strup(scheme.c_str(), -1);
   std::string name = upper;
   g_free(upper);
-  return name;
-}
-
-// The common types as a Chinese desktop names them; others as the system describes them.
-std::string TypeName(const std::string& mime) {
-  struct Known {
-    const char* mime;
-    const char* name;
-  };
-  static const Known kKnown[] = {
-      {"text/html", "HTML 文档"},      {"application/xhtml+xml", "XHTML 文档"},
-      {"text/plain", "文本文档"},      {"text/xml", "XML 文档"},
-      {"application/xml", "XML 文档"}, {"application/pdf", "PDF 文档"},
-      {"image/png", "PNG 图像"},       {"image/jpeg", "JPEG 图像"},
-      {"image/gif", "GIF 图像"},       {"image/webp", "WebP 图像"},
-      {"image/svg+xml", "SVG 图像"},
-  };
-  if (mime.empty()) return "不可用";
-  for (const Known& known : kKnown) {
-    if (mime == known.mime) return std::string(known.name) + " (" + mime + ")";
-  }
-  gchar* content_type = g_content_type_from_mime_type(mime.c_str());
-  gchar* description =
-      content_type != nullptr ? g_content_type_get_description(content_type) : nullptr;
-  std::string name = description != nullptr ? std::string(description) + " (" + mime + ")" : mime;
-  g_free(description);
-  g_free(content_type);
   return name;
 }
 
@@ -179,7 +153,8 @@ void PagePropertiesDialog::Fill() {
 
   WebKitWebResource* resource = webkit_web_view_get_main_resource(view_);
   WebKitURIResponse* response = resource ? webkit_web_resource_get_response(resource) : nullptr;
-  type_->set_text(TypeName(response ? Text(webkit_uri_response_get_mime_type(response)) : ""));
+  type_->set_text(
+      TypeDescription(response ? Text(webkit_uri_response_get_mime_type(response)) : ""));
   SoupMessageHeaders* headers = response ? webkit_uri_response_get_http_headers(response) : nullptr;
   modified_->set_text(
       ModifiedText(headers ? soup_message_headers_get_one(headers, "Last-Modified") : nullptr));

@@ -1,6 +1,6 @@
 #include "engine/page_setup_dialog.h"
 
-#include "engine/present_over.h"
+#include "engine/dialog_parent.h"
 #include "engine/print_setup.h"
 
 namespace lumetta {

@@ -1,7 +1,7 @@
 #include "engine/print_dialog.h"
 
+#include "engine/dialog_parent.h"
 #include "engine/page_file_name.h"
-#include "engine/present_over.h"
 #include "engine/print_setup.h"
 #include "platform/user_dirs.h"
 

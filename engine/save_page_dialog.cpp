@@ -2,8 +2,8 @@
 
 #include <glib.h>
 
+#include "engine/dialog_parent.h"
 #include "engine/page_file_name.h"
-#include "engine/present_over.h"
 #include "engine/save_page.h"
 #include "platform/user_dirs.h"
 

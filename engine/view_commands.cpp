@@ -2,6 +2,7 @@
 
 #include <glibmm/main.h>
 
+#include "engine/dialog_parent.h"
 #include "engine/print_job.h"
 #include "engine/print_setup.h"
 
@@ -26,8 +27,9 @@ std::string ViewCommands::Title() const {
 }
 
 Gtk::Window* ViewCommands::Parent() {
-  GtkWidget* toplevel = gtk_widget_get_toplevel(GTK_WIDGET(view_));
-  if (!GTK_IS_WINDOW(toplevel) || !gtk_widget_is_toplevel(toplevel)) return nullptr;
+  Gtk::Window* parent = WindowOf(view_);
+  if (parent == nullptr) return nullptr;
+  GtkWidget* toplevel = GTK_WIDGET(parent->gobj());
   if (toplevel != window_) {
     if (window_ != nullptr) {
       g_signal_handlers_disconnect_by_data(window_, this);
@@ -37,7 +39,7 @@ Gtk::Window* ViewCommands::Parent() {
     g_object_add_weak_pointer(G_OBJECT(window_), reinterpret_cast<gpointer*>(&window_));
     g_signal_connect(window_, "hide", G_CALLBACK(&ViewCommands::OnWindowHidden), this);
   }
-  return Glib::wrap(GTK_WINDOW(toplevel));
+  return parent;
 }
 
 bool ViewCommands::SaveAs() {
