@@ -4,8 +4,6 @@
 //
 //   page_bench [--runs N]   (default 7 previews and 21 finds)
 #include <glib.h>
-#include <gtkmm/dialog.h>
-#include <gtkmm/entry.h>
 #include <gtkmm/main.h>
 #include <webkit2/webkit2.h>
 
@@ -24,7 +22,7 @@
 #include "platform/platform.h"
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
-#include "tests/support/find_widget.h"
+#include "tests/support/dialog_driver.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::bench {
@@ -86,15 +84,15 @@ std::vector<double> MeasurePreview(frmMain& form, int runs, double& first_previe
   for (int run = 0; run <= runs; ++run) {
     const double clicked = NowMs();
     form.mnuMainFilePrintPreView.PerformClick();
-    Gtk::Window* preview = test::VisibleWindow("打印预览");
-    Gtk::Widget* page = preview ? test::FindNamed(*preview, "preview-page") : nullptr;
+    GtkWindow* preview = test::WaitForWindow("打印预览", 0);
+    GtkWidget* page = preview ? test::WidgetNamed(preview, "preview-page") : nullptr;
     if (page == nullptr) break;
     double shown = 0;
     const std::string first = "第 1 页，共 " + std::to_string(kPages) + " 页";
     // Ahead of the window's own drawing, which ends the signal.
-    page->signal_draw().connect(
+    Glib::wrap(page)->signal_draw().connect(
         [&](const Cairo::RefPtr<Cairo::Context>&) {
-          if (shown == 0 && test::LabelText(*preview, "preview-page-label") == first) {
+          if (shown == 0 && test::LabelText(preview, "preview-page-label") == first) {
             shown = NowMs();
           }
           return false;
@@ -102,8 +100,8 @@ std::vector<double> MeasurePreview(frmMain& form, int runs, double& first_previe
         false);
     if (!WaitUntil([&] { return shown != 0; })) {
       std::fprintf(stderr, "page_bench: the preview never showed its first page (%s)\n",
-                   test::LabelText(*preview, "preview-page-label").c_str());
-      preview->close();
+                   test::LabelText(preview, "preview-page-label").c_str());
+      gtk_window_close(preview);
       break;
     }
     if (run == 0) {
@@ -111,8 +109,8 @@ std::vector<double> MeasurePreview(frmMain& form, int runs, double& first_previe
     } else {
       samples.push_back(shown - clicked);
     }
-    preview->close();
-    WaitUntil([&] { return !preview->get_visible(); });
+    gtk_window_close(preview);
+    WaitUntil([&] { return !test::IsShown("打印预览"); });
   }
   return samples;
 }
@@ -151,11 +149,8 @@ std::vector<double> MeasureFindNext(frmMain& form, int runs, double& first_searc
   std::vector<double> samples;
   form.webMain->GrabFocus();
   form.mnuMainEditFind.PerformClick();
-  Gtk::Window* window = nullptr;
-  if (!WaitUntil([&] { return (window = test::VisibleWindow("查找")) != nullptr; })) return {};
-  auto& dialog = dynamic_cast<Gtk::Dialog&>(*window);
-  auto* text = dynamic_cast<Gtk::Entry*>(test::FindNamed(dialog, "find-text"));
-  text->set_text(kWord);
+  GtkWindow* dialog = test::WaitForWindow("查找");
+  if (dialog == nullptr || !test::TypeInto(dialog, "find-text", kWord)) return {};
   auto* view = WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj());
   int answers = 0;
   g_signal_connect(webkit_web_view_get_find_controller(view), "found-text",
@@ -166,7 +161,7 @@ std::vector<double> MeasureFindNext(frmMain& form, int runs, double& first_searc
   for (int run = 0; run <= runs; ++run) {
     const int before = answers;
     const double clicked = NowMs();
-    dialog.response(1);
+    gtk_dialog_response(GTK_DIALOG(dialog), 1);
     if (!WaitUntil([&] { return answers > before; })) break;
     const double answered = NowMs() - clicked;
     if (run == 0) {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/find_widget.h"
+#include "tests/support/dialog_driver.h"
 
 namespace lumetta {
 namespace {
@@ -49,12 +49,12 @@ TEST(CertificateDialogTest, ShowsTheCertificateInTheDesktopsViewOverItsWindow) {
   CertificateDialog dialog;
   dialog.Show(certificate, window);
   g_object_unref(certificate);
-  Gtk::Window* shown = test::VisibleWindow("证书");
+  GtkWindow* shown = test::WaitForWindow("证书");
   ASSERT_NE(shown, nullptr);
-  EXPECT_EQ(shown->get_transient_for(), &window);
-  EXPECT_TRUE(HoldsType(*shown, "GcrCertificateWidget"));
+  EXPECT_EQ(gtk_window_get_transient_for(shown), window.gobj());
+  EXPECT_TRUE(HoldsType(*Glib::wrap(shown), "GcrCertificateWidget"));
   dialog.Close();
-  EXPECT_EQ(test::VisibleWindow("证书"), nullptr);
+  EXPECT_FALSE(test::IsShown("证书"));
 }
 
 }  // namespace

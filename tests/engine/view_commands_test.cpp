@@ -1,7 +1,6 @@
 // The control's own page commands on the real engine: save as, print, print preview,
 // properties and find, with their real dialogs.
 #include <gtest/gtest.h>
-#include <gtkmm/entry.h>
 #include <gtkmm/filechooserdialog.h>
 #include <poppler.h>
 #include <webkit2/webkit2.h>
@@ -18,9 +17,9 @@
 #include "engine/webkit_engine.h"
 #include "platform/keystrokes.h"
 #include "platform/platform.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/evaluate_script.h"
 #include "tests/support/fake_message_box.h"
-#include "tests/support/find_widget.h"
 #include "tests/support/local_server.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
@@ -171,9 +170,9 @@ TEST_P(SaveAsTest, ChooserSavesTheChosenType) {
   ASSERT_TRUE(Load("/save", kSaveTitle));
   ASSERT_TRUE(control_->ExecWB(kOleCmdIdSaveAs, kOleCmdExecOptDoDefault));
 
-  Gtk::Window* window = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (window = test::VisibleWindow("另存为")) != nullptr; }));
-  auto& chooser = dynamic_cast<Gtk::FileChooserDialog&>(*window);
+  GtkWindow* window = test::WaitForWindow("另存为");
+  ASSERT_NE(window, nullptr);
+  auto& chooser = dynamic_cast<Gtk::FileChooserDialog&>(*Glib::wrap(window));
   EXPECT_EQ(chooser.get_current_name(), "保存_测试：中文标题.mht");
   chooser.set_filter(chooser.list_filters().at(GetParam().filter));
   EXPECT_EQ(chooser.get_current_name(), GetParam().proposed);
@@ -293,18 +292,14 @@ TEST_F(ViewCommandsTest, PreviewShowsThePagesAsTheyPrintAndCleansUp) {
     const std::string expected = "第 1 页，共 " + std::to_string(PdfPages(pdf)) + " 页";
 
     ASSERT_TRUE(control_->ExecWB(kOleCmdIdPrintPreview, kOleCmdExecOptDoDefault));
-    Gtk::Window* preview = nullptr;
-    EXPECT_TRUE(test::WaitUntil(
-        [&] {
-          preview = test::VisibleWindow("打印预览");
-          return preview != nullptr && test::LabelText(*preview, "preview-page-label") == expected;
-        },
-        30000))
-        << (preview ? test::LabelText(*preview, "preview-page-label") : "no preview");
+    GtkWindow* preview = test::WaitForWindow("打印预览");
     ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(test::WaitUntil(
+        [&] { return test::LabelText(preview, "preview-page-label") == expected; }, 30000))
+        << test::LabelText(preview, "preview-page-label");
     previewed[orientation] = PdfPages(pdf);
-    preview->close();
-    ASSERT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("打印预览") == nullptr; }));
+    gtk_window_close(preview);
+    ASSERT_TRUE(test::WaitUntil([&] { return !test::IsShown("打印预览"); }));
   }
   // Landscape pages are shorter: the same blocks take more of them.
   EXPECT_GT(previewed[Gtk::PAGE_ORIENTATION_LANDSCAPE], previewed[Gtk::PAGE_ORIENTATION_PORTRAIT]);
@@ -321,19 +316,17 @@ TEST_F(ViewCommandsTest, PropertiesOfAnHttpPage) {
   server_.Serve("/properties", page);
   ASSERT_TRUE(Load("/properties", "属性测试"));
   ASSERT_TRUE(control_->ExecWB(kOleCmdIdProperties, kOleCmdExecOptDoDefault));
-  Gtk::Window* dialog = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] {
-    dialog = test::VisibleWindow("属性");
-    return dialog != nullptr && test::LabelText(*dialog, "size") != "不可用";
-  }));
-  EXPECT_EQ(dialog->get_transient_for(), &window_);
-  EXPECT_EQ(test::LabelText(*dialog, "title"), "属性测试");
-  EXPECT_EQ(test::LabelText(*dialog, "address"), server_.Url("/properties"));
-  EXPECT_EQ(test::LabelText(*dialog, "protocol"), "超文本传输协议 (HTTP)");
-  EXPECT_NE(test::LabelText(*dialog, "type").find("(text/html)"), std::string::npos);
-  EXPECT_EQ(test::LabelText(*dialog, "size"), "1,266 字节");
-  EXPECT_EQ(test::LabelText(*dialog, "modified"), "2024年1月2日 03:04:05");
-  EXPECT_EQ(test::LabelText(*dialog, "security"), "未加密的连接");
+  GtkWindow* dialog = test::WaitForWindow("属性");
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(test::WaitUntil([&] { return test::LabelText(dialog, "size") != "不可用"; }));
+  EXPECT_EQ(gtk_window_get_transient_for(dialog), window_.gobj());
+  EXPECT_EQ(test::LabelText(dialog, "title"), "属性测试");
+  EXPECT_EQ(test::LabelText(dialog, "address"), server_.Url("/properties"));
+  EXPECT_EQ(test::LabelText(dialog, "protocol"), "超文本传输协议 (HTTP)");
+  EXPECT_NE(test::LabelText(dialog, "type").find("(text/html)"), std::string::npos);
+  EXPECT_EQ(test::LabelText(dialog, "size"), "1,266 字节");
+  EXPECT_EQ(test::LabelText(dialog, "modified"), "2024年1月2日 03:04:05");
+  EXPECT_EQ(test::LabelText(dialog, "security"), "未加密的连接");
 }
 
 TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
@@ -344,15 +337,12 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
   control_->GrabFocus();
   GdkKeystrokes keys;
   ASSERT_TRUE(keys.SendKeys("^f", window_));
-  Gtk::Window* dialog = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (dialog = test::VisibleWindow("查找")) != nullptr; }));
-  auto& find = dynamic_cast<Gtk::Dialog&>(*dialog);
-  EXPECT_EQ(find.get_transient_for(), &window_);
-  auto* text = dynamic_cast<Gtk::Entry*>(test::FindNamed(find, "find-text"));
-  ASSERT_NE(text, nullptr);
-  const auto find_next = [&](const std::string& wanted, const std::string& status) {
-    text->set_text(wanted);
-    find.response(1);
+  GtkWindow* find = test::WaitForWindow("查找");
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(gtk_window_get_transient_for(find), window_.gobj());
+  const auto find_next = [&](const std::string& text, const std::string& status) {
+    test::TypeInto(find, "find-text", text);
+    gtk_dialog_response(GTK_DIALOG(find), 1);
     return test::WaitUntil([&] { return test::LabelText(find, "find-status") == status; });
   };
   EXPECT_TRUE(find_next("苹果", "共 3 处匹配"));
@@ -360,11 +350,11 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
   EXPECT_TRUE(find_next("apple", "共 2 处匹配"));
   EXPECT_TRUE(find_next("香蕉", "找不到“香蕉”。"));
   // Cancel takes the dialog down; Ctrl+F brings the same one back.
-  find.response(Gtk::RESPONSE_CANCEL);
-  EXPECT_FALSE(find.get_visible());
+  gtk_dialog_response(GTK_DIALOG(find), GTK_RESPONSE_CANCEL);
+  EXPECT_FALSE(test::IsShown("查找"));
   control_->GrabFocus();
   ASSERT_TRUE(keys.SendKeys("^f", window_));
-  EXPECT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("查找") == &find; }));
+  EXPECT_EQ(test::WaitForWindow("查找"), find);
 }
 
 }  // namespace

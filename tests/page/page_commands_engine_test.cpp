@@ -8,8 +8,8 @@
 #include "platform/keystrokes.h"
 #include "platform/platform.h"
 #include "shell/main_windows.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/evaluate_script.h"
-#include "tests/support/find_widget.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"
 #include "ui/main_window/frm_main.h"
@@ -85,13 +85,13 @@ TEST_F(PageCommandsEngineTest, FindOpensTheDialogOnlyFromThePage) {
   form.txtURL.SetFocus();
   form.mnuMainEditFind.PerformClick();
   test::RunFor(500);
-  EXPECT_EQ(test::VisibleWindow("查找"), nullptr);
+  EXPECT_FALSE(test::IsShown("查找"));
 
   form.webMain->GrabFocus();
   form.mnuMainEditFind.PerformClick();
-  Gtk::Window* find = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (find = test::VisibleWindow("查找")) != nullptr; }));
-  EXPECT_EQ(find->get_transient_for(), &form.Window());
+  GtkWindow* find = test::WaitForWindow("查找");
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(gtk_window_get_transient_for(find), form.Window().gobj());
 
   // One find dialog per window.
   form.webMain->GrabFocus();
@@ -105,7 +105,7 @@ TEST_F(PageCommandsEngineTest, FindOpensTheDialogOnlyFromThePage) {
 
   // It goes with its window.
   form.Unload();
-  EXPECT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("查找") == nullptr; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return !test::IsShown("查找"); }));
 }
 
 TEST_F(PageCommandsEngineTest, ClosingTheWindowTakesItsDialogsAlong) {
@@ -113,15 +113,12 @@ TEST_F(PageCommandsEngineTest, ClosingTheWindowTakesItsDialogsAlong) {
   form.mnuMainFileProperty.PerformClick();
   form.mnuMainFilePrintPreView.PerformClick();
   form.mnuMainFilePrintPreView.PerformClick();
-  ASSERT_TRUE(test::WaitUntil([&] {
-    return test::VisibleWindow("属性") != nullptr && test::VisibleWindow("打印预览") != nullptr;
-  }));
+  ASSERT_TRUE(test::WaitUntil([&] { return test::IsShown("属性") && test::IsShown("打印预览"); }));
   form.mnuMainFileSaveAs.PerformClick();
-  ASSERT_TRUE(test::WaitUntil([&] { return test::VisibleWindow("另存为") != nullptr; }));
+  ASSERT_NE(test::WaitForWindow("另存为"), nullptr);
   form.Unload();
   EXPECT_TRUE(test::WaitUntil([&] {
-    return !test::VisibleWindow("属性") && !test::VisibleWindow("打印预览") &&
-           !test::VisibleWindow("另存为");
+    return !test::IsShown("属性") && !test::IsShown("打印预览") && !test::IsShown("另存为");
   }));
   EXPECT_TRUE(test::WaitUntil([] { return frmMain::InstanceCount() == 0; }));
 }
