@@ -3,6 +3,7 @@
 #include <glibmm/main.h>
 
 #include "engine/dialog_parent.h"
+#include "engine/kept_selection.h"
 #include "engine/print_job.h"
 #include "engine/print_setup.h"
 
@@ -11,6 +12,7 @@ namespace lumetta {
 ViewCommands::ViewCommands(WebKitWebView* view)
     : view_(view), save_dialog_(view), properties_dialog_(view), find_dialog_(view) {
   g_signal_connect(view_, "key-press-event", G_CALLBACK(&ViewCommands::OnKeyPress), this);
+  KeepSelectionsOf(view_);
 }
 
 ViewCommands::~ViewCommands() {
@@ -89,6 +91,10 @@ bool ViewCommands::Properties() {
 }
 
 bool ViewCommands::Edit(const char* command) {
+  if (g_str_equal(command, WEBKIT_EDITING_COMMAND_COPY) ||
+      g_str_equal(command, WEBKIT_EDITING_COMMAND_CUT)) {
+    RestoreKeptSelection(view_);
+  }
   webkit_web_view_execute_editing_command(view_, command);
   return true;
 }

@@ -34,7 +34,8 @@ class ViewCommands : public sigc::trackable {
   bool Print(bool prompt);
   bool PrintPreview();
   bool Properties();
-  // Runs `command` (WEBKIT_EDITING_COMMAND_...) on the page, wherever the focus is.
+  // Runs `command` (WEBKIT_EDITING_COMMAND_...) on the page, wherever the focus is; Copy and Cut
+  // act on the page's selection even after the address box has taken the primary selection.
   bool Edit(const char* command);
   void ShowFind();
 

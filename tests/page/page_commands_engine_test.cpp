@@ -39,6 +39,12 @@ class PageCommandsEngineTest : public testing::Test {
   static std::string Evaluate(frmMain& form, const std::string& script) {
     return test::EvaluateScript(WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()), script);
   }
+  // Focus reaches the page's process later than the widget: a selection made before the page
+  // has taken the focus in may be dropped when it does.
+  bool PageFocused(frmMain& form, bool focused) {
+    return test::WaitUntil(
+        [&] { return Evaluate(form, "document.hasFocus()") == (focused ? "true" : "false"); });
+  }
   static std::string Clipboard() { return Gtk::Clipboard::get()->wait_for_text(); }
 
   test::LocalServer server_;
@@ -49,6 +55,7 @@ class PageCommandsEngineTest : public testing::Test {
 
 TEST_F(PageCommandsEngineTest, CopyWithTheCaretInTheAddressBoxCopiesThePageSelection) {
   frmMain& form = OpenWindow();
+  ASSERT_TRUE(PageFocused(form, true));
   // The title comes before the body: select once the paragraph is there.
   ASSERT_TRUE(test::WaitUntil([&] {
     return Evaluate(form,
@@ -60,12 +67,28 @@ TEST_F(PageCommandsEngineTest, CopyWithTheCaretInTheAddressBoxCopiesThePageSelec
   Gtk::Clipboard::get()->set_text("之前");
   form.txtURL.SetFocus();
   form.txtURL.Select(0, 7);
+  ASSERT_TRUE(PageFocused(form, false));
+  // The address box takes the primary selection, and the engine collapses the page's.
+  test::WaitUntil([&] { return Evaluate(form, "getSelection().isCollapsed") == "true"; }, 2000);
   form.mnuMainEditCopy.PerformClick();
   EXPECT_TRUE(test::WaitUntil([&] { return Clipboard() == "选中的文字"; })) << Clipboard();
+  EXPECT_EQ(Evaluate(form, "getSelection().toString()"), "选中的文字");
+
+  // A selection the user took away in the page is not brought back.
+  form.webMain->GrabFocus();
+  ASSERT_TRUE(PageFocused(form, true));
+  Evaluate(form, "getSelection().collapseToEnd()");
+  form.txtURL.SetFocus();
+  ASSERT_TRUE(PageFocused(form, false));
+  Gtk::Clipboard::get()->set_text("之前");
+  form.mnuMainEditCopy.PerformClick();
+  EXPECT_TRUE(test::WaitUntil([&] { return Clipboard() != "之前"; })) << Clipboard();
+  EXPECT_NE(Clipboard(), "选中的文字");
 }
 
 TEST_F(PageCommandsEngineTest, PasteWithTheCaretInTheSearchBoxPastesIntoThePage) {
   frmMain& form = OpenWindow();
+  ASSERT_TRUE(PageFocused(form, true));
   ASSERT_TRUE(test::WaitUntil([&] {
     return Evaluate(form,
                     "var t = document.getElementById('t'); t.focus();"
@@ -74,6 +97,7 @@ TEST_F(PageCommandsEngineTest, PasteWithTheCaretInTheSearchBoxPastesIntoThePage)
   Gtk::Clipboard::get()->set_text("粘贴的文字");
   form.txtSearch.SetFocus();
   const std::string search_text = form.txtSearch.Text();
+  ASSERT_TRUE(PageFocused(form, false));
   form.mnuMainEditPaste.PerformClick();
   EXPECT_TRUE(test::WaitUntil(
       [&] { return Evaluate(form, "document.getElementById('t').value") == "粘贴的文字"; }));
