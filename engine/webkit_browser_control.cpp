@@ -5,6 +5,7 @@
 #include "engine/address_fixup.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
+#include "engine/text_zoom.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -78,6 +79,7 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   }
   g_object_ref_sink(view_);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
+  document_.emplace(view_, kScriptWorld);
   InstallFrameReports();
   ConnectSignals();
 }
@@ -149,8 +151,10 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t>, int32_t*) {
+bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t> input, int32_t* output) {
   switch (command) {
+    case kOleCmdIdZoom:
+      return ExecTextZoom(view_, input, output);
     default:
       return false;
   }
@@ -182,6 +186,14 @@ std::string WebKitBrowserControl::LocationURL() const {
 }
 
 void WebKitBrowserControl::GrabFocus() { gtk_widget_grab_focus(GTK_WIDGET(view_)); }
+
+Status WebKitBrowserControl::SetBodyStyleCssText(const std::string& css_text) {
+  return document_->SetBodyStyleCssText(css_text);
+}
+
+Status WebKitBrowserControl::GetDocumentElementInnerHTML(std::string& markup) {
+  return document_->GetDocumentElementInnerHTML(markup);
+}
 
 std::unique_ptr<BrowserControl> WebKitBrowserControl::CreateRelated() {
   return std::make_unique<WebKitBrowserControl>(shared_, creating_window_ ? view_ : nullptr);

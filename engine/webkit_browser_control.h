@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/browser_control.h"
+#include "engine/document_access.h"
 
 namespace lumetta {
 
@@ -43,6 +44,8 @@ class WebKitBrowserControl : public BrowserControl {
   std::string LocationName() const override;
   std::string LocationURL() const override;
   void GrabFocus() override;
+  Status SetBodyStyleCssText(const std::string& css_text) override;
+  Status GetDocumentElementInnerHTML(std::string& markup) override;
   std::unique_ptr<BrowserControl> CreateRelated() override;
 
  private:
@@ -71,6 +74,7 @@ class WebKitBrowserControl : public BrowserControl {
   // The view whose page opened this one; the engine accepts only such a view for its request.
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
+  std::optional<DocumentAccess> document_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;
