@@ -15,12 +15,15 @@ constexpr int kTimeLimitMs = 3000;
 // A write that ran just in time may still be on its way back when the limit passes.
 constexpr int kLateAnswerMs = 250;
 
-// The functions return null where the document lacks the element.
+// The functions return null where the document lacks the element. A style written by the
+// function itself holds its answer back until the page is laid out and painted again, seconds
+// on a very large page; written from a microtask, it is in force before the answer leaves, and
+// the answer does not wait for the painting.
 constexpr char kSetBodyStyle[] = R"(
 if (Date.now() > deadline) throw new Error('the caller stopped waiting');
 const body = document.body;
 if (!body) return null;
-body.style.cssText = cssText;
+queueMicrotask(() => { body.style.cssText = cssText; });
 return true;
 )";
 constexpr char kReadMarkup[] = R"(
