@@ -49,7 +49,8 @@ std::string NumberToText(double value) {
     text.remove_prefix(1);
   }
   const size_t e = text.find('e');
-  std::string digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
+  std::string digits(1, text[0]);
+  digits.append(text.substr(2, e - 2));
   digits.erase(digits.find_last_not_of('0') + 1);
   std::string_view exponent_text = text.substr(e + 1);
   if (exponent_text.front() == '+') exponent_text.remove_prefix(1);
@@ -60,11 +61,14 @@ std::string NumberToText(double value) {
   const int whole = exponent + 1;
   const int count = static_cast<int>(digits.size());
   if (whole <= 0) {
-    result += "0" + DecimalSeparator() + std::string(-whole, '0') + digits;
+    result.append("0")
+        .append(DecimalSeparator())
+        .append(static_cast<size_t>(-whole), '0')
+        .append(digits);
   } else if (whole >= count) {
-    result += digits + std::string(whole - count, '0');
+    result.append(digits).append(static_cast<size_t>(whole - count), '0');
   } else {
-    result += digits.substr(0, whole) + DecimalSeparator() + digits.substr(whole);
+    result.append(digits, 0, whole).append(DecimalSeparator()).append(digits, whole);
   }
   return result;
 }
