@@ -3,7 +3,6 @@
 //   page_bench [--runs N]   (default 7 counted runs of each, after one warm-up)
 
 #include <glib.h>
-#include <gtkmm/main.h>
 #include <gtkmm/window.h>
 #include <webkit2/webkit2.h>
 
@@ -17,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "display_main.h"
 #include "engine/webkit_engine.h"
 #include "loopback_server.h"
 #include "platform/file_io.h"
@@ -142,6 +142,7 @@ int Main(int argc, char** argv) {
     ++i;
   }
 
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   ScratchProfile profile;
   if (!profile.error().empty()) {
     std::fprintf(stderr, "%s\n", profile.error().c_str());
@@ -229,11 +230,5 @@ int Main(int argc, char** argv) {
 }  // namespace lumetta::bench
 
 int main(int argc, char** argv) {
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "no display: run it under xvfb-run\n");
-    return 1;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  std::setvbuf(stdout, nullptr, _IOLBF, 0);
-  return lumetta::bench::Main(argc, argv);
+  return lumetta::bench::RunWithDisplay(argc, argv, &lumetta::bench::Main);
 }
