@@ -10,8 +10,9 @@ namespace lumetta {
 
 namespace {
 
-// How long a call waits for the page's answer.
-constexpr int kTimeLimitMs = 3000;
+// How long a call waits for the page's answer: enough for the engine to serialise a page of
+// several megabytes, or to lay one out again, on a slow machine.
+constexpr int kTimeLimitMs = 5000;
 // A write that ran just in time may still be on its way back when the limit passes.
 constexpr int kLateAnswerMs = 250;
 

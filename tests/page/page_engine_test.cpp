@@ -63,7 +63,7 @@ TEST_F(PageEngineTest, AWindowClosedWhileItsBusyPageIsReadOpensNoEditor) {
   server_.Serve("/busy",
                 "<html><body><script>"
                 "addEventListener('load', () => { document.title = 'busy'; setTimeout(() => {"
-                "  const end = Date.now() + 5000; while (Date.now() < end) {} }, 100); });"
+                "  const end = Date.now() + 8000; while (Date.now() < end) {} }, 100); });"
                 "</script></body></html>");
   frmMain& form = OpenWindow("/busy");
   ASSERT_TRUE(test::WaitUntil([&] { return form.webMain->LocationName() == "busy"; }));
