@@ -1,7 +1,6 @@
 #include "engine/document_access.h"
 
 #include <memory>
-#include <utility>
 
 #include "app/do_events.h"
 #include "app/resume_next.h"

@@ -22,8 +22,8 @@ class DocumentAccess {
  public:
   DocumentAccess(WebKitWebView* view, const char* world) : view_(view), world_(world) {}
 
-  // Replaces the inline style of the body element. A write the page gets only after the time
-  // limit is dropped there, so a reported failure leaves the page as it was.
+  // Replaces the inline style of the body element. A write that reaches the page only after
+  // the time limit is dropped there: a page too busy to answer is left as it was.
   Status SetBodyStyleCssText(const std::string& css_text);
   // documentElement.innerHTML.
   Status GetDocumentElementInnerHTML(std::string& markup);

@@ -1,6 +1,6 @@
 #include "page/view_source.h"
 
-#include <glib/gstdio.h>
+#include <glib.h>
 
 #include "app/resume_next.h"
 #include "platform/file_io.h"

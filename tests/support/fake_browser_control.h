@@ -2,13 +2,11 @@
 
 #include <gtkmm/drawingarea.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/browser_control.h"
-#include "app/do_events.h"
 
 namespace lumetta::test {
 
@@ -44,13 +42,12 @@ class FakeBrowserControl : public BrowserControl {
   // Recorded as "SetBodyStyleCssText css_text" and "GetDocumentElementInnerHTML".
   Status SetBodyStyleCssText(const std::string& css_text) override {
     calls.push_back("SetBodyStyleCssText " + css_text);
-    return DocumentCall();
+    return document_status;
   }
   Status GetDocumentElementInnerHTML(std::string& markup) override {
     calls.push_back("GetDocumentElementInnerHTML");
-    const Status status = DocumentCall();
-    if (!status.Failed()) markup = document_markup;
-    return status;
+    if (!document_status.Failed()) markup = document_markup;
+    return document_status;
   }
   std::unique_ptr<BrowserControl> CreateRelated() override {
     return std::make_unique<FakeBrowserControl>();
@@ -66,23 +63,14 @@ class FakeBrowserControl : public BrowserControl {
   bool exec_wb_succeeds = true;
   std::string location_name;
   std::string location_url;
-  // What the document calls answer, and what happens while they wait for the page.
+  // What the document calls answer.
   Status document_status;
   std::string document_markup;
-  std::function<void()> during_document_call;
 
  private:
   bool Record(const std::string& call) {
     calls.push_back(call);
     return true;
-  }
-  // The wait runs the main loop, as the real control's does.
-  Status DocumentCall() {
-    if (during_document_call) {
-      const YieldScope yield;
-      during_document_call();
-    }
-    return document_status;
   }
 
   Gtk::DrawingArea area_;
