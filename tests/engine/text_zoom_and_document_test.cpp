@@ -145,7 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, DocumentKindsTest,
     testing::Values(
         DocumentCase{"Image", "image/gif", std::string(kGif, sizeof kGif - 1), 0, "<img"},
-        DocumentCase{"Text", "text/plain; charset=utf-8", "纯文本", 0, "纯文本"},
         DocumentCase{"NoBody", "image/svg+xml",
                      "<svg xmlns=\"http://www.w3.org/2000/svg\"><text>矢量</text></svg>",
                      kErrObjectNotSet, "矢量"},

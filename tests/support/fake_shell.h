@@ -7,7 +7,7 @@
 
 namespace lumetta::test {
 
-// Records what the shell was asked to start instead of starting it.
+// Records the files the shell was asked to open instead of starting anything.
 class FakeShell : public Shell {
  public:
   struct Execute {
@@ -23,13 +23,9 @@ class FakeShell : public Shell {
     executes.push_back({verb, file, parameters, directory, show});
     return true;
   }
-  bool RunCommandLine(const std::string& command_line, int) override {
-    command_lines.push_back(command_line);
-    return true;
-  }
+  bool RunCommandLine(const std::string&, int) override { return false; }
 
   std::vector<Execute> executes;
-  std::vector<std::string> command_lines;
 };
 
 }  // namespace lumetta::test
