@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/browser_control.h"
+#include "engine/document_access.h"
 
 namespace lumetta {
 
@@ -45,6 +46,8 @@ class WebKitBrowserControl : public BrowserControl {
   std::string LocationName() const override;
   std::string LocationURL() const override;
   void GrabFocus() override;
+  Status SetBodyStyleCssText(const std::string& css_text) override;
+  Status GetDocumentElementInnerHTML(std::string& markup) override;
   std::unique_ptr<BrowserControl> CreateRelated() override;
 
  private:
@@ -78,6 +81,7 @@ class WebKitBrowserControl : public BrowserControl {
   Gtk::Widget* widget_ = nullptr;
   std::unique_ptr<SignInRequests> sign_in_;
   std::unique_ptr<CertificateExceptions> certificates_;
+  std::optional<DocumentAccess> document_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

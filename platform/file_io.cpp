@@ -54,4 +54,13 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+bool WriteRegularFile(const std::string& path, std::string_view data) {
+  FileDescriptor file(
+      open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+  if (file.get() < 0) return false;
+  struct stat info;
+  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return WriteAll(file.get(), data) && file.Close();
+}
+
 }  // namespace lumetta

@@ -33,4 +33,8 @@ ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::strin
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
 
+// Creates the regular file `path`, or empties it, and writes `data` to it. A folder, FIFO or
+// device in its place is refused without blocking. False when any of it failed.
+bool WriteRegularFile(const std::string& path, std::string_view data);
+
 }  // namespace lumetta
