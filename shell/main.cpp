@@ -6,6 +6,7 @@
 
 #include "app/do_events.h"
 #include "engine/webkit_engine.h"
+#include "engine/webkit_url_cache.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   SpawnLauncher launcher;
   DesktopShell shell(launcher, ProgramFolder());
   ThePlatform().shell = &shell;
+  auto url_cache = CreateWebKitUrlCache(*history);
+  ThePlatform().url_cache = url_cache.get();
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;

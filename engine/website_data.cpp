@@ -1,0 +1,67 @@
+#include "engine/website_data.h"
+
+#include <webkit2/webkit2.h>
+
+#include <deque>
+#include <utility>
+
+namespace lumetta {
+namespace {
+
+struct Request {
+  unsigned kinds = 0;
+  std::function<void(bool)> done;
+};
+
+// The request at the front is the one the engine is working on.
+std::deque<Request>& Queue() {
+  static std::deque<Request> queue;
+  return queue;
+}
+
+WebKitWebsiteDataTypes TypesOf(unsigned kinds) {
+  unsigned types = 0;
+  if (kinds & kMemoryCacheData) types |= WEBKIT_WEBSITE_DATA_MEMORY_CACHE;
+  if (kinds & kDiskCacheData) types |= WEBKIT_WEBSITE_DATA_DISK_CACHE;
+  if (kinds & kOfflineApplicationCacheData) types |= WEBKIT_WEBSITE_DATA_OFFLINE_APPLICATION_CACHE;
+  if (kinds & kDomCacheData) types |= WEBKIT_WEBSITE_DATA_DOM_CACHE;
+  if (kinds & kSiteData) {
+    types |= WEBKIT_WEBSITE_DATA_ALL &
+             ~(WEBKIT_WEBSITE_DATA_MEMORY_CACHE | WEBKIT_WEBSITE_DATA_DISK_CACHE |
+               WEBKIT_WEBSITE_DATA_OFFLINE_APPLICATION_CACHE | WEBKIT_WEBSITE_DATA_DOM_CACHE);
+  }
+  return static_cast<WebKitWebsiteDataTypes>(types);
+}
+
+void StartFront();
+
+void Finished(GObject* manager, GAsyncResult* result, gpointer) {
+  GError* error = nullptr;
+  const bool cleared = webkit_website_data_manager_clear_finish(
+                           WEBKIT_WEBSITE_DATA_MANAGER(manager), result, &error) != FALSE;
+  if (error != nullptr) g_error_free(error);
+  Request request = std::move(Queue().front());
+  Queue().pop_front();
+  if (!Queue().empty()) StartFront();
+  try {
+    if (request.done) request.done(cleared);
+  } catch (...) {
+  }
+}
+
+void StartFront() {
+  // The main windows' views use the default context, and so its data.
+  WebKitWebsiteDataManager* manager =
+      webkit_web_context_get_website_data_manager(webkit_web_context_get_default());
+  webkit_website_data_manager_clear(manager, TypesOf(Queue().front().kinds), 0, nullptr, &Finished,
+                                    nullptr);
+}
+
+}  // namespace
+
+void ClearWebsiteData(unsigned kinds, std::function<void(bool cleared)> done) {
+  Queue().push_back({kinds, std::move(done)});
+  if (Queue().size() == 1) StartFront();
+}
+
+}  // namespace lumetta
