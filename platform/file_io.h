@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,5 +33,13 @@ ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::strin
 
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
+
+// The file a write to `path` goes to: the target of a symbolic link that resolves, else `path`.
+std::string WriteTarget(const std::string& path);
+
+// Replaces the file at `path` with `data` atomically: a temporary file beside it, synced and
+// given `mode`, is renamed over it. The temporary name starts with a dot, so that a leftover
+// stays out of listings.
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode);
 
 }  // namespace lumetta
