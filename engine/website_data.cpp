@@ -50,9 +50,16 @@ void Finished(GObject* manager, GAsyncResult* result, gpointer) {
 }
 
 void StartFront() {
+  // The engine sets its data store up with its first view; clearing before that crashes it,
+  // as when the browser deletes for the Internet Options panel without a window. A view that
+  // is never shown makes sure of it.
+  static WebKitWebView* const first_view = [] {
+    auto* view = WEBKIT_WEB_VIEW(webkit_web_view_new());
+    g_object_ref_sink(view);
+    return view;
+  }();
   // The main windows' views use the default context, and so its data.
-  WebKitWebsiteDataManager* manager =
-      webkit_web_context_get_website_data_manager(webkit_web_context_get_default());
+  WebKitWebsiteDataManager* manager = webkit_web_view_get_website_data_manager(first_view);
   webkit_website_data_manager_clear(manager, TypesOf(Queue().front().kinds), 0, nullptr, &Finished,
                                     nullptr);
 }
