@@ -8,10 +8,20 @@
 namespace lumetta {
 namespace {
 
+// The engine writes a page into its disk cache about a second after fetching it, and a
+// clearing leaves the writes it has queued: a page fetched just before would come back. The
+// caches are cleared once more when those writes are done.
+constexpr guint kQueuedWritesMs = 1500;
+constexpr unsigned kRewrittenCaches = kMemoryCacheData | kDiskCacheData;
+
 struct Request {
   unsigned kinds = 0;
   std::function<void(bool)> done;
+  bool again = false;
 };
+
+guint again_timer = 0;
+unsigned again_kinds = 0;
 
 // The request at the front is the one the engine is working on.
 std::deque<Request>& Queue() {
@@ -34,6 +44,20 @@ WebKitWebsiteDataTypes TypesOf(unsigned kinds) {
 }
 
 void StartFront();
+void Enqueue(Request request);
+
+gboolean ClearAgain(gpointer) {
+  again_timer = 0;
+  Enqueue({std::exchange(again_kinds, 0), nullptr, true});
+  return G_SOURCE_REMOVE;
+}
+
+void ScheduleAgain(unsigned kinds) {
+  again_kinds |= kinds & kRewrittenCaches;
+  if (again_kinds == 0) return;
+  if (again_timer != 0) g_source_remove(again_timer);
+  again_timer = g_timeout_add(kQueuedWritesMs, &ClearAgain, nullptr);
+}
 
 void Finished(GObject* manager, GAsyncResult* result, gpointer) {
   GError* error = nullptr;
@@ -43,6 +67,7 @@ void Finished(GObject* manager, GAsyncResult* result, gpointer) {
   Request request = std::move(Queue().front());
   Queue().pop_front();
   if (!Queue().empty()) StartFront();
+  if (!request.again) ScheduleAgain(request.kinds);
   try {
     if (request.done) request.done(cleared);
   } catch (...) {
@@ -64,11 +89,15 @@ void StartFront() {
                                     nullptr);
 }
 
+void Enqueue(Request request) {
+  Queue().push_back(std::move(request));
+  if (Queue().size() == 1) StartFront();
+}
+
 }  // namespace
 
 void ClearWebsiteData(unsigned kinds, std::function<void(bool cleared)> done) {
-  Queue().push_back({kinds, std::move(done)});
-  if (Queue().size() == 1) StartFront();
+  Enqueue({kinds, std::move(done)});
 }
 
 }  // namespace lumetta
