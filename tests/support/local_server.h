@@ -33,6 +33,8 @@ class LocalServer {
   // The paths requested so far (with their queries), in order.
   const std::vector<std::string>& Requests() const { return requests_; }
   int CountRequests(const std::string& path) const;
+  // The Cookie header of the last request for `path`; "" when it had none or there was none.
+  std::string LastCookie(const std::string& path) const;
 
  private:
   static void Handle(SoupServer*, SoupServerMessage* message, const char* path, void* query,
@@ -42,6 +44,7 @@ class LocalServer {
   int port_ = 0;
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
+  std::map<std::string, std::string> last_cookies_;
 };
 
 }  // namespace lumetta::test
