@@ -23,6 +23,8 @@ class LoopbackServer {
 
   // Serves `html` (UTF-8) at `path`, never to be cached.
   void AddPage(const std::string& path, std::string html);
+  // Serves `body` at `path` for caches to keep for a year.
+  void AddCached(const std::string& path, std::string content_type, std::string body);
   // Calls `on_hit` on each request for `path`, which is answered 204 No Content.
   void AddBeacon(const std::string& path, std::function<void()> on_hit);
 
@@ -33,6 +35,8 @@ class LoopbackServer {
   struct Route {
     std::string html;
     std::function<void()> on_hit;
+    // Set for what caches may keep.
+    std::string cached_type;
   };
 
   static void Answer(SoupServer* server, SoupServerMessage* message, const char* path,
