@@ -67,6 +67,22 @@ std::string WriteTarget(const std::string& path) {
   return target;
 }
 
+std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_bytes) {
+  FileToRewrite file{WriteTarget(path), {}, {}};
+  mode_t mode = 0;
+  switch (ReadRegularFile(file.target, max_bytes, file.contents, &mode)) {
+    case ReadStatus::kRead:
+      file.mode = mode;
+      return file;
+    case ReadStatus::kMissing:
+      return file;
+    case ReadStatus::kUnreadable:
+    case ReadStatus::kTooLarge:
+      break;
+  }
+  return std::nullopt;
+}
+
 bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode) {
   gchar* dir = g_path_get_dirname(path.c_str());
   std::string temp = std::string(dir) + "/.lumetta-XXXXXX";

@@ -184,20 +184,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
-  const std::string target = WriteTarget(path);
-  std::string contents;
-  mode_t mode = 0;
-  std::optional<mode_t> keep_mode;
-  switch (ReadRegularFile(target, kMaxFileBytes, contents, &mode)) {
-    case ReadStatus::kRead:
-      keep_mode = mode;
-      break;
-    case ReadStatus::kMissing:
-      break;
-    case ReadStatus::kUnreadable:
-    case ReadStatus::kTooLarge:
-      return false;
-  }
+  const std::optional<FileToRewrite> file = ReadForRewrite(path, kMaxFileBytes);
+  if (!file) return false;
+  const std::string& contents = file->contents;
   std::string_view text = contents;
   const bool bom = text.starts_with(kUtf8Bom);
   if (bom) text.remove_prefix(kUtf8Bom.size());
@@ -235,7 +224,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     out += line;
     out += line_end;
   }
-  return ReplaceFile(target, out, keep_mode);
+  return ReplaceFile(file->target, out, file->mode);
 }
 
 }  // namespace lumetta

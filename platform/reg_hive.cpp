@@ -155,19 +155,11 @@ std::optional<RegData> ReplayImport(std::string_view text, HexStrings encoding,
       if (remove && !section.empty() && IsSameOrSubkey(key, section)) result.reset();
       continue;
     }
-    if (!in_key || (line[0] != '"' && line[0] != '@')) continue;
+    if (!in_key) continue;
 
     std::string_view rest = line;
-    std::string value_name;
-    if (rest[0] == '@') {
-      rest.remove_prefix(1);
-    } else {
-      std::optional<std::string> quoted = ReadQuoted(rest);
-      if (!quoted) continue;
-      value_name = std::move(*quoted);
-    }
-    rest = TrimLeft(rest);
-    if (!rest.starts_with('=') || Fold(value_name) != name) continue;
+    const std::optional<std::string> value_name = ReadValueName(rest);
+    if (!value_name || !rest.starts_with('=') || Fold(*value_name) != name) continue;
     rest = Trim(rest.substr(1));
     if (rest == "-") {
       result.reset();

@@ -79,18 +79,10 @@ Assignment FindAssignment(const std::vector<Line>& lines, const std::string& key
       found.ends_in_key = closed && !inner.starts_with('-') && NormalizeKey(inner) == key;
       continue;
     }
-    if (!found.ends_in_key || (line[0] != '"' && line[0] != '@')) continue;
+    if (!found.ends_in_key) continue;
     std::string_view rest = line;
-    std::string value_name;
-    if (rest[0] == '@') {
-      rest.remove_prefix(1);
-    } else {
-      std::optional<std::string> quoted = ReadQuoted(rest);
-      if (!quoted) continue;
-      value_name = std::move(*quoted);
-    }
-    rest = TrimLeft(rest);
-    if (!rest.starts_with('=') || Fold(value_name) != name) continue;
+    const std::optional<std::string> value_name = ReadValueName(rest);
+    if (!value_name || !rest.starts_with('=') || Fold(*value_name) != name) continue;
     const std::string_view data = TrimLeft(rest.substr(1));
     found.lead = lines[i].text.substr(0, static_cast<size_t>(data.data() - lines[i].text.data()));
     // A hex value goes on over the lines that its backslashes continue.
@@ -169,27 +161,16 @@ std::optional<std::string> SetRegString(std::string_view file_bytes, std::string
 HiveWrite WriteRegString(const std::string& path, std::string_view key_path,
                          std::string_view value_name, std::string_view value) {
   try {
-    const std::string target = WriteTarget(path);
-    std::string bytes;
-    mode_t mode = 0;
-    std::optional<mode_t> keep_mode;
-    switch (ReadRegularFile(target, kMaxHiveBytes, bytes, &mode)) {
-      case ReadStatus::kRead:
-        keep_mode = mode;
-        break;
-      case ReadStatus::kMissing:
-        break;
-      case ReadStatus::kUnreadable:
-      case ReadStatus::kTooLarge:
-        return HiveWrite::kUnreadable;
-    }
-    const std::optional<std::string> updated = SetRegString(
-        bytes.empty() ? kNewHive : std::string_view(bytes), key_path, value_name, value);
+    const std::optional<FileToRewrite> file = ReadForRewrite(path, kMaxHiveBytes);
+    if (!file) return HiveWrite::kUnreadable;
+    const std::string_view bytes = file->contents.empty() ? kNewHive : file->contents;
+    const std::optional<std::string> updated = SetRegString(bytes, key_path, value_name, value);
     if (!updated) return HiveWrite::kUnparsable;
-    gchar* folder = g_path_get_dirname(target.c_str());
+    gchar* folder = g_path_get_dirname(file->target.c_str());
     g_mkdir_with_parents(folder, 0700);
     g_free(folder);
-    return ReplaceFile(target, *updated, keep_mode) ? HiveWrite::kWritten : HiveWrite::kNotWritten;
+    return ReplaceFile(file->target, *updated, file->mode) ? HiveWrite::kWritten
+                                                           : HiveWrite::kNotWritten;
   } catch (...) {
     return HiveWrite::kNotWritten;
   }

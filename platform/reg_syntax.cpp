@@ -205,6 +205,18 @@ std::optional<std::string> ReadQuoted(std::string_view& s) {
   return std::nullopt;
 }
 
+std::optional<std::string> ReadValueName(std::string_view& line) {
+  std::optional<std::string> name;
+  if (line.starts_with('@')) {
+    line.remove_prefix(1);
+    name.emplace();
+  } else if (line.starts_with('"')) {
+    name = ReadQuoted(line);
+  }
+  if (name) line = TrimLeft(line);
+  return name;
+}
+
 std::string Quote(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {

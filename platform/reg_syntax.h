@@ -38,6 +38,9 @@ std::string NormalizeKey(std::string_view path);
 // `s` starts at an opening quote; gives the unescaped text and leaves `s` just past the
 // closing quote. Nothing when the quote is not closed.
 std::optional<std::string> ReadQuoted(std::string_view& s);
+// The name of the value a line assigns: "" for "@", else its quoted name. Leaves `line` at what
+// follows, blanks skipped. Nothing when the line starts with neither.
+std::optional<std::string> ReadValueName(std::string_view& line);
 // `text` in quotes, with backslashes and quotes escaped.
 std::string Quote(std::string_view text);
 
