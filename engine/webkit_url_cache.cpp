@@ -1,9 +1,9 @@
 #include "engine/webkit_url_cache.h"
 
-#include <glib.h>
-
 #include <array>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -20,7 +20,7 @@ constexpr std::array<unsigned, 4> kGroupKinds = {kMemoryCacheData, kDiskCacheDat
                                                  kOfflineApplicationCacheData, kDomCacheData};
 
 // Clearing takes milliseconds; an engine that has not answered by then is not going to.
-constexpr guint kClearTimeoutMs = 30000;
+constexpr unsigned kClearTimeoutMs = 30000;
 
 struct GroupSearch {
   size_t next = 0;
@@ -31,38 +31,13 @@ struct EntrySearch {
   size_t current = 0;
 };
 
-// Runs the main loop until the engine has cleared `kinds`. Windows may close meanwhile; they
-// are destroyed only after the caller has returned.
+// Runs the main loop until the engine has cleared `kinds`. The engine may answer after the
+// timeout, when this frame is gone: it sees only `cleared`.
 uint32_t ClearAndWait(unsigned kinds) {
-  struct Wait {
-    bool finished = false;
-    bool cleared = false;
-    GMainLoop* loop = nullptr;
-  };
-  auto wait = std::make_shared<Wait>();
-  // The engine may answer after the timeout, when this frame is gone: it sees only `wait`.
-  ClearWebsiteData(kinds, [wait](bool cleared) {
-    wait->finished = true;
-    wait->cleared = cleared;
-    if (wait->loop != nullptr) g_main_loop_quit(wait->loop);
-  });
-  if (!wait->finished) {
-    YieldScope yielding;
-    wait->loop = g_main_loop_new(nullptr, FALSE);
-    const guint timer = g_timeout_add(
-        kClearTimeoutMs,
-        [](gpointer loop) -> gboolean {
-          g_main_loop_quit(static_cast<GMainLoop*>(loop));
-          return G_SOURCE_CONTINUE;
-        },
-        wait->loop);
-    g_main_loop_run(wait->loop);
-    g_source_remove(timer);
-    g_main_loop_unref(wait->loop);
-    wait->loop = nullptr;
-  }
-  if (!wait->finished) return kErrorTimeout;
-  return wait->cleared ? kErrorSuccess : kErrorGenFailure;
+  auto cleared = std::make_shared<std::optional<bool>>();
+  ClearWebsiteData(kinds, [cleared](bool done) { *cleared = done; });
+  if (!RunUntil([&] { return cleared->has_value(); }, kClearTimeoutMs)) return kErrorTimeout;
+  return **cleared ? kErrorSuccess : kErrorGenFailure;
 }
 
 class WebKitUrlCache : public UrlCache {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/do_events.h"
 #include "engine/website_data.h"
 #include "platform/browsing_data.h"
 #include "platform/url_history.h"
@@ -89,28 +90,13 @@ int RunDeleteBrowsingData(const char* kinds) {
   // The engine sets itself up on GTK, which needs a display.
   if (!gtk_init_check(nullptr, nullptr)) return 1;
   auto history = FileUrlHistory::ForThisUser();
-  struct Wait {
-    ~Wait() { g_main_loop_unref(loop); }
-    std::optional<bool> deleted;
-    GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
-  };
-  auto wait = std::make_shared<Wait>();
-  DeleteBrowsingData(*history, static_cast<uint32_t>(parsed), [wait](bool deleted) {
-    wait->deleted = deleted;
-    g_main_loop_quit(wait->loop);
-  });
+  auto deleted = std::make_shared<std::optional<bool>>();
+  DeleteBrowsingData(*history, static_cast<uint32_t>(parsed),
+                     [deleted](bool done) { *deleted = done; });
   // An engine that does not answer in this time is not going to.
-  constexpr guint kTimeoutSeconds = 60;
-  const guint timer = g_timeout_add_seconds(
-      kTimeoutSeconds,
-      [](gpointer loop) -> gboolean {
-        g_main_loop_quit(static_cast<GMainLoop*>(loop));
-        return G_SOURCE_CONTINUE;
-      },
-      wait->loop);
-  if (!wait->deleted) g_main_loop_run(wait->loop);
-  g_source_remove(timer);
-  return wait->deleted.value_or(false) ? 0 : 1;
+  constexpr unsigned kTimeoutMs = 60000;
+  RunUntil([&] { return deleted->has_value(); }, kTimeoutMs);
+  return deleted->value_or(false) ? 0 : 1;
 }
 
 }  // namespace lumetta
