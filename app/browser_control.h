@@ -78,6 +78,8 @@ class BrowserControl {
   sigc::signal<void(int command, bool enable)> CommandStateChange;
   // A control handed back for a new-window request may now be shown.
   sigc::signal<void()> ReadyToShow;
+  // The page asks to close its window (window.close()).
+  sigc::signal<void()> WindowClosing;
 };
 
 // Makes the controls of main windows. The application owns the one that drives the engine;

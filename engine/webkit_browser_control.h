@@ -10,7 +10,9 @@
 
 namespace lumetta {
 
+class CertificateExceptions;
 class OfflineFilter;
+class SignInRequests;
 class UrlHistory;
 
 // What all controls of the process share.
@@ -56,11 +58,14 @@ class WebKitBrowserControl : public BrowserControl {
                                  gpointer self);
   static void OnLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri, GError*, gpointer self);
+  static gboolean OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate*, GTlsCertificateFlags,
+                              gpointer self);
   static void OnTitle(GObject*, GParamSpec*, gpointer self);
   static void OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                    gpointer self);
   static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
+  static void OnClose(WebKitWebView*, gpointer self);
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
@@ -71,6 +76,8 @@ class WebKitBrowserControl : public BrowserControl {
   // The view whose page opened this one; the engine accepts only such a view for its request.
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
+  std::unique_ptr<SignInRequests> sign_in_;
+  std::unique_ptr<CertificateExceptions> certificates_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

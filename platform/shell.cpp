@@ -58,6 +58,20 @@ std::optional<std::string> FirstExecInCategory(const char* category) {
   return result;
 }
 
+// The content type of the file at `path`, from its name and contents.
+std::string ContentTypeOf(const std::string& path) {
+  GFile* file = g_file_new_for_path(path.c_str());
+  GFileInfo* info = g_file_query_info(file, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                      G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
+  std::string type;
+  if (info != nullptr && g_file_info_get_content_type(info) != nullptr) {
+    type = g_file_info_get_content_type(info);
+  }
+  if (info != nullptr) g_object_unref(info);
+  g_object_unref(file);
+  return type;
+}
+
 std::optional<std::string> FirstInstalled(const auto& programs) {
   for (const char* program : programs) {
     GPtr<gchar> path(g_find_program_in_path(program), g_free);
@@ -144,6 +158,13 @@ bool DesktopShell::ShellExecute(const std::string& verb, const std::string& file
     exec = DefaultExecFor("inode/directory");
     if (!exec) exec = FirstInstalled(kFileManagers);
     if (argument.empty()) argument = HomeDir();
+  } else if (g_path_is_absolute(name) && g_file_test(name, G_FILE_TEST_EXISTS)) {
+    // A document or a folder opens in the desktop's default application for its type.
+    const bool folder = g_file_test(name, G_FILE_TEST_IS_DIR);
+    const std::string type = folder ? "inode/directory" : ContentTypeOf(file);
+    if (!type.empty()) exec = DefaultExecFor(type.c_str());
+    if (!exec && folder) exec = FirstInstalled(kFileManagers);
+    argument = file;
   }
   if (!exec) return false;
   std::vector<std::string> argv;

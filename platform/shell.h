@@ -64,6 +64,8 @@ class Shell {
 //   explorer.exe  the default application for folders, on the user's home folder when no
 //                 parameters are given
 //   the Internet Options command line: lumetta-options in `program_folder`.
+//   an existing file or folder, by its absolute path: the default application for its type,
+//                 a folder else the first installed of the usual file managers
 // Any other file or command line starts nothing.
 class DesktopShell : public Shell {
  public:

@@ -67,6 +67,18 @@ TEST_F(DesktopShellTest, StartsNothingWhenNoStandInIsInstalled) {
   EXPECT_TRUE(launcher_.starts.empty());
 }
 
+// A downloaded file or its folder, by path: opened by the desktop's application for its type.
+TEST_F(DesktopShellTest, OpensADocumentOrFolderByItsPath) {
+  const std::string document = temp_.Write("下载/报告.pdf", "%PDF-1.4\n");
+  const std::string folder = temp_.Path() + "/下载";
+  EXPECT_FALSE(shell_.ShellExecute("open", document, "", folder, kSwShowNormal));
+  EXPECT_FALSE(shell_.ShellExecute("open", folder + "/missing.pdf", "", "", kSwShowNormal));
+  const std::string files = Install("thunar");
+  EXPECT_TRUE(shell_.ShellExecute("open", folder, "", folder, kSwShowNormal));
+  ASSERT_EQ(launcher_.starts.size(), 1u);
+  EXPECT_THAT(launcher_.starts[0].argv, ElementsAre(files, folder));
+}
+
 TEST_F(DesktopShellTest, InternetOptionsCommandLineStartsThePanelBesideTheProgram) {
   const std::string folder = temp_.Path() + "/bin";
   Install(kOptionsProgram);

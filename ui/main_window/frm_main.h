@@ -41,8 +41,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   // Opens a new main window on `url`, with the keyboard focus in its address box.
   void DoAddNewWindow(const std::string& url);
 
-  // The window opens the address its control is given instead of the start page: for a
-  // window that a page's new-window request makes.
+  // The window opens the address its control is given instead of the start page, and its page
+  // may close it: for a window that a page's new-window request makes.
   void SkipStartPage() { skip_start_page_ = true; }
 
   WindowHost& Host() const { return host_; }
