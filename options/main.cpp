@@ -10,7 +10,7 @@
 #include "platform/platform.h"
 #include "platform/program_folder.h"
 
-int main(int argc, char** argv) {
+int main(int, char** argv) {
   using namespace lumetta;
   Glib::set_prgname("lumetta-options");
   Glib::set_application_name("Internet 选项");
@@ -32,5 +32,5 @@ int main(int argc, char** argv) {
     window->present();
   });
   char* program_only[] = {argv[0], nullptr};
-  return application->run(argc > 0 ? 1 : 0, program_only);
+  return application->run(1, program_only);
 }
