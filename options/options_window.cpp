@@ -1,7 +1,5 @@
 #include "options/options_window.h"
 
-#include <glibmm/miscutils.h>
-
 #include "app/settings.h"
 #include "options/browsing_data_client.h"
 #include "options/delete_history_dialog.h"
