@@ -203,13 +203,16 @@ int Main(int argc, char** argv) {
       if (bytes != kSourcePageBytes) continue;
       std::vector<double> source_ms;
       for (int run = 0; run <= runs; ++run) {
-        shell.executes.clear();
+        shell.calls.clear();
         const Clock::time_point start = Clock::now();
         form.mnuMainViewSourceCode.PerformClick();
         const double elapsed = Milliseconds(start);
         std::string written;
-        if (!shell.executes.empty()) {
-          ReadRegularFile(shell.executes.back().parameters, 2 * bytes, written);
+        if (!shell.calls.empty()) {
+          // "Open|notepad.exe|PATH|FOLDER|1": the file the editor was given.
+          const std::string& call = shell.calls.back();
+          const size_t from = call.find('|', call.find('|') + 1) + 1;
+          ReadRegularFile(call.substr(from, call.find('|', from) - from), 2 * bytes, written);
         }
         if (written.size() < bytes) {
           std::fprintf(stderr, "page_bench: the source file holds %zu bytes only\n",

@@ -20,7 +20,11 @@ class MemoryHistory : public UrlHistory {
  public:
   void Record(const std::string& url) override { entries.push_back(url); }
   std::vector<std::string> Entries() const override { return entries; }
-  void Clear() override { entries.clear(); }
+  bool Remove(const std::string& url) override { return std::erase(entries, url) > 0; }
+  bool Clear() override {
+    entries.clear();
+    return true;
+  }
   std::vector<std::string> entries;
 };
 

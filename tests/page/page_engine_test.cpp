@@ -76,7 +76,7 @@ TEST_F(PageEngineTest, AWindowClosedWhileItsBusyPageIsReadOpensNoEditor) {
       },
       &form);
   form.mnuMainViewSourceCode.PerformClick();
-  EXPECT_TRUE(shell_.executes.empty());
+  EXPECT_TRUE(shell_.calls.empty());
   EXPECT_EQ(windows_.OpenCount(), 0u);
   EXPECT_TRUE(test::WaitUntil([] { return frmMain::InstanceCount() == 0; }));
 }

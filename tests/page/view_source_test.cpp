@@ -39,14 +39,8 @@ TEST_F(ViewSourceTest, TheEditorOpensTheMarkupFromTheProgramsFolder) {
   form.mnuMainViewSourceCode.PerformClick();
 
   const std::string path = ProgramFolder() + "/DSCode.txt";
-  ASSERT_EQ(shell_.executes.size(), 2u);
-  for (const test::FakeShell::Execute& execute : shell_.executes) {
-    EXPECT_EQ(execute.verb, "Open");
-    EXPECT_EQ(execute.file, "notepad.exe");
-    EXPECT_EQ(execute.parameters, path);
-    EXPECT_EQ(execute.directory, ProgramFolder());
-    EXPECT_EQ(execute.show, kSwShowNormal);
-  }
+  const std::string start = "Open|notepad.exe|" + path + "|" + ProgramFolder() + "|1";
+  EXPECT_EQ(shell_.calls, (std::vector<std::string>{start, start}));
   EXPECT_EQ(Contents(path), "\n");
   Fake(form).document_status = {};
   form.mnuMainViewSourceCode.PerformClick();

@@ -7,25 +7,23 @@
 
 namespace lumetta::test {
 
-// Records the files the shell was asked to open instead of starting anything.
+// Records what the window asks the shell to start, as "verb|file|parameters|folder|show" and
+// "command line|style".
 class FakeShell : public Shell {
  public:
-  struct Execute {
-    std::string verb;
-    std::string file;
-    std::string parameters;
-    std::string directory;
-    int show = 0;
-  };
-
   bool ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                     const std::string& directory, int show) override {
-    executes.push_back({verb, file, parameters, directory, show});
-    return true;
+    calls.push_back(verb + "|" + file + "|" + parameters + "|" + directory + "|" +
+                    std::to_string(show));
+    return succeed;
   }
-  bool RunCommandLine(const std::string&, int) override { return false; }
+  bool RunCommandLine(const std::string& command_line, int window_style) override {
+    calls.push_back(command_line + "|" + std::to_string(window_style));
+    return succeed;
+  }
 
-  std::vector<Execute> executes;
+  std::vector<std::string> calls;
+  bool succeed = true;
 };
 
 }  // namespace lumetta::test
