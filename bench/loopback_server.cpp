@@ -29,6 +29,12 @@ void LoopbackServer::AddPage(const std::string& path, std::string html) {
   routes_[path].html = std::move(html);
 }
 
+void LoopbackServer::AddCached(const std::string& path, std::string content_type,
+                               std::string body) {
+  routes_[path].html = std::move(body);
+  routes_[path].cached_type = std::move(content_type);
+}
+
 void LoopbackServer::AddDownload(const std::string& path, uint64_t size,
                                  const std::string& file_name) {
   routes_[path].download_size = size;
@@ -58,11 +64,13 @@ void LoopbackServer::Answer(SoupServer*, SoupServerMessage* message, const char*
     route->second.on_hit();
     return;
   }
+  const bool cached = !route->second.cached_type.empty();
   soup_message_headers_append(soup_server_message_get_response_headers(message), "Cache-Control",
-                              "no-store");
+                              cached ? "max-age=31536000" : "no-store");
   soup_server_message_set_status(message, SOUP_STATUS_OK, nullptr);
-  soup_server_message_set_response(message, "text/html; charset=utf-8", SOUP_MEMORY_COPY,
-                                   route->second.html.data(), route->second.html.size());
+  soup_server_message_set_response(
+      message, cached ? route->second.cached_type.c_str() : "text/html; charset=utf-8",
+      SOUP_MEMORY_COPY, route->second.html.data(), route->second.html.size());
 }
 
 }  // namespace lumetta::bench

@@ -1,227 +1,237 @@
-// What the page commands cost on the real engine, in the browser's own windows: print preview
-// of a 20-page local document from the menu click to its first page on screen, and find next on
-// a 1 MB page. Absolute figures with targets (README.md).
+// Times two page commands on large pages with the real engine: see README.md.
 //
-//   page_bench [--runs N]   (default 7 previews and 21 finds)
+//   page_bench [--runs N]   (default 7 counted runs of each, after one warm-up)
+
 #include <glib.h>
-#include <gtkmm/main.h>
+#include <gtkmm/window.h>
 #include <webkit2/webkit2.h>
 
 #include <algorithm>
+#include <charconv>
+#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "engine/print_job.h"
-#include "engine/print_setup.h"
+#include "display_main.h"
 #include "engine/webkit_engine.h"
-#include "main_loop_wait.h"
-#include "platform/keystrokes.h"
+#include "loopback_server.h"
+#include "platform/file_io.h"
 #include "platform/platform.h"
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
-#include "tests/support/dialog_driver.h"
+#include "tests/support/fake_shell.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::bench {
 namespace {
 
-constexpr int kPages = 20;
-constexpr size_t kFindPageBytes = 1 << 20;
-constexpr char kWord[] = "琉梅塔";
+using Clock = std::chrono::steady_clock;
 
-void Print(const char* what, std::vector<double> values, double target) {
+constexpr int kDefaultRuns = 7;
+constexpr int kMaxRuns = 1000;
+constexpr size_t kSourcePageBytes = 5 * 1024 * 1024;
+// A long article, and the page whose source is shown.
+constexpr size_t kZoomPageBytes[] = {256 * 1024, kSourcePageBytes};
+constexpr char kTitle[] = "大页面";
+
+double Milliseconds(Clock::time_point start, Clock::time_point end = Clock::now()) {
+  return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 30000) {
+  const Clock::time_point start = Clock::now();
+  while (!condition()) {
+    if (Milliseconds(start) > timeout_ms) return false;
+    g_main_context_iteration(nullptr, TRUE);
+  }
+  return true;
+}
+
+// About `bytes` of numbered Chinese paragraphs with inline boxes, so that a zoom has text and
+// boxes to lay out again.
+std::string LargePage(size_t bytes) {
+  std::string html = std::string("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>") +
+                     kTitle + "</title></head><body>";
+  char paragraph[512];
+  for (int i = 1; html.size() < bytes; ++i) {
+    std::snprintf(paragraph, sizeof paragraph,
+                  "<p id=\"p%d\">第%d段：琉梅塔浏览器的网页缩放与查看源文件测试文字。"
+                  "<span style=\"display:inline-block;width:40px;height:12px;"
+                  "background:#4a90d9\"></span> Lumetta zoom and source.</p>\n",
+                  i, i);
+    html += paragraph;
+  }
+  return html + "</body></html>";
+}
+
+void Print(const std::string& what, std::vector<double> values, const char* target) {
   if (values.empty()) return;
   std::sort(values.begin(), values.end());
-  std::printf("page %-32s median %7.1f ms (min %.1f, max %.1f; %zu runs", what,
-              values[values.size() / 2], values.front(), values.back(), values.size());
-  if (target > 0) std::printf("; target %.0f ms", target);
-  std::printf(")\n");
+  std::printf("page %-42s median %7.1f ms (min %.1f, max %.1f; %zu runs)%s\n", what.c_str(),
+              values[values.size() / 2], values.front(), values.back(), values.size(), target);
 }
 
-std::string WriteFile(const std::filesystem::path& path, const std::string& contents) {
-  std::ofstream(path, std::ios::binary) << contents;
-  return "file://" + path.string();
-}
+// When a view paints next after being armed.
+struct PaintWatch {
+  explicit PaintWatch(GtkWidget* view) : view_(view) {
+    handler_ = g_signal_connect_after(view, "draw", G_CALLBACK(&PaintWatch::OnDraw), this);
+  }
+  ~PaintWatch() { g_signal_handler_disconnect(view_, handler_); }
 
-// Twenty pages, each its own section.
-std::string TwentyPages() {
-  std::string html = "<html><head><meta charset=\"utf-8\"><title>二十页</title></head><body>";
-  for (int page = 1; page <= kPages; ++page) {
-    html += std::string(page > 1 ? "<section style=\"page-break-before:always\">" : "<section>") +
-            "<h1>第 " + std::to_string(page) + " 页</h1>";
-    for (int line = 0; line < 12; ++line) {
-      html +=
-          "<p>琉梅塔是一个小巧的桌面网页浏览器。The quick brown fox jumps over the lazy "
-          "dog.</p>";
+  // Runs `step` once the view has not painted for a while (a large page comes in several
+  // frames) and gives the time from the step to its next paint; negative when none came.
+  double Time(const std::function<void()>& step) {
+    WaitUntil([this] { return Milliseconds(painted_at_) > 500; }, 10000);
+    const Clock::time_point start = Clock::now();
+    step();
+    const bool painted = WaitUntil([&] { return painted_at_ > start; }, 10000);
+    return painted ? Milliseconds(start, painted_at_) : -1;
+  }
+
+ private:
+  static gboolean OnDraw(GtkWidget*, cairo_t*, gpointer data) {
+    static_cast<PaintWatch*>(data)->painted_at_ = Clock::now();
+    return FALSE;
+  }
+
+  GtkWidget* view_;
+  gulong handler_ = 0;
+  Clock::time_point painted_at_ = Clock::now();
+};
+
+// A WebKitGTK view alone in a window: the engine's own cost of the same zoom.
+struct BareView {
+  BareView() {
+    view = webkit_web_view_new();
+    window.add(*Glib::wrap(view));
+    window.set_default_size(1200, 900);
+    window.show_all();
+  }
+  bool Load(const std::string& url) {
+    webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view), url.c_str());
+    return WaitUntil([&] {
+      return !webkit_web_view_is_loading(WEBKIT_WEB_VIEW(view)) &&
+             g_strcmp0(webkit_web_view_get_title(WEBKIT_WEB_VIEW(view)), kTitle) == 0;
+    });
+  }
+  void Zoom(const char* factor) {
+    const std::string script = std::string("document.body.style.cssText = 'zoom:") + factor + ";'";
+    webkit_web_view_evaluate_javascript(WEBKIT_WEB_VIEW(view), script.c_str(), -1, nullptr, nullptr,
+                                        nullptr, nullptr, nullptr);
+  }
+
+  Gtk::Window window;
+  GtkWidget* view;
+};
+
+int Main(int argc, char** argv) {
+  int runs = kDefaultRuns;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    const char* text = i + 1 < argc ? argv[i + 1] : "";
+    const char* end = text + std::strlen(text);
+    const auto [rest, ec] = std::from_chars(text, end, runs);
+    if (argument != "--runs" || ec != std::errc() || rest != end || runs < 1 || runs > kMaxRuns) {
+      std::fprintf(stderr, "usage: %s [--runs 1-%d]\n", argv[0], kMaxRuns);
+      return 2;
     }
-    html += "</section>";
+    ++i;
   }
-  return html + "</body></html>";
-}
 
-// A megabyte of text with the word in every fiftieth paragraph.
-std::string OneMegabyte() {
-  std::string html = "<html><head><meta charset=\"utf-8\"><title>一兆字节</title></head><body>";
-  for (int i = 0; html.size() < kFindPageBytes; ++i) {
-    html += "<p>第 " + std::to_string(i) + " 段：中文文字与 English words 混排的一段话。" +
-            (i % 50 == 0 ? kWord : "") + "</p>";
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  ScratchProfile profile;
+  if (!profile.error().empty()) {
+    std::fprintf(stderr, "%s\n", profile.error().c_str());
+    return 1;
   }
-  return html + "</body></html>";
-}
-
-bool Open(frmMain& form, const std::string& url, const std::string& title) {
-  form.webMain->Navigate(url);
-  return WaitUntil([&] { return form.webMain->LocationName() == title; });
-}
-
-// From choosing File > Print Preview to the first page drawn in the preview window. The first
-// preview of the process also starts the engine's printing machinery; it is given apart.
-std::vector<double> MeasurePreview(frmMain& form, int runs, double& first_preview) {
-  std::vector<double> samples;
-  for (int run = 0; run <= runs; ++run) {
-    const double clicked = NowMs();
-    form.mnuMainFilePrintPreView.PerformClick();
-    GtkWindow* preview = test::WaitForWindow("打印预览", 0);
-    GtkWidget* page = preview ? test::WidgetNamed(preview, "preview-page") : nullptr;
-    if (page == nullptr) break;
-    double shown = 0;
-    const std::string first = "第 1 页，共 " + std::to_string(kPages) + " 页";
-    // Ahead of the window's own drawing, which ends the signal.
-    Glib::wrap(page)->signal_draw().connect(
-        [&](const Cairo::RefPtr<Cairo::Context>&) {
-          if (shown == 0 && test::LabelText(preview, "preview-page-label") == first) {
-            shown = NowMs();
-          }
-          return false;
-        },
-        false);
-    if (!WaitUntil([&] { return shown != 0; })) {
-      std::fprintf(stderr, "page_bench: the preview never showed its first page (%s)\n",
-                   test::LabelText(preview, "preview-page-label").c_str());
-      gtk_window_close(preview);
-      break;
-    }
-    if (run == 0) {
-      first_preview = shown - clicked;
-    } else {
-      samples.push_back(shown - clicked);
-    }
-    gtk_window_close(preview);
-    WaitUntil([&] { return !test::IsShown("打印预览"); });
+  for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+    g_setenv(variable, (profile.root() / variable).c_str(), TRUE);
   }
-  return samples;
-}
+  // The editor is not started: the figure ends with the file written.
+  test::FakeShell shell;
+  ThePlatform().shell = &shell;
 
-// The engine alone: the same page printed to a PDF file, from the call to the engine's end.
-// Every preview pays this first.
-std::vector<double> MeasureEnginePrint(frmMain& form, const std::filesystem::path& folder,
-                                       int runs) {
-  std::vector<double> samples;
-  auto* view = WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj());
-  const auto settings = PrintSetup::Get().Settings()->copy();
-  settings->set_printer(FilePrinterName());
-  settings->set(GTK_PRINT_SETTINGS_OUTPUT_URI, "file://" + (folder / "engine.pdf").string());
-  for (int run = 0; run <= runs; ++run) {
-    WebKitPrintOperation* operation = webkit_print_operation_new(view);
-    webkit_print_operation_set_page_setup(operation, PrintSetup::Get().PageSetup()->gobj());
-    webkit_print_operation_set_print_settings(operation, settings->gobj());
-    bool finished = false;
-    g_signal_connect(operation, "finished", G_CALLBACK(+[](WebKitPrintOperation*, gpointer done) {
-                       *static_cast<bool*>(done) = true;
-                     }),
-                     &finished);
-    const double started = NowMs();
-    webkit_print_operation_print(operation);
-    const bool done = WaitUntil([&] { return finished; });
-    if (done && run > 0) samples.push_back(NowMs() - started);
-    g_object_unref(operation);
-    if (!done) break;
-  }
-  return samples;
-}
+  LoopbackServer server;
+  auto factory = CreateWebKitControlFactory(nullptr);
+  int status = 0;
+  {
+    MainWindows windows(*factory, {});
+    frmMain& form = windows.CreateMainWindow();
+    form.Show();
+    BareView bare;
+    PaintWatch ours(GTK_WIDGET(form.webMain.Get().GetWidget().gobj()));
+    PaintWatch theirs(bare.view);
 
-// Find next in the find dialog, from the click to the engine's answer; the first search, which
-// highlights every match, apart.
-std::vector<double> MeasureFindNext(frmMain& form, int runs, double& first_search) {
-  std::vector<double> samples;
-  form.webMain->GrabFocus();
-  form.mnuMainEditFind.PerformClick();
-  GtkWindow* dialog = test::WaitForWindow("查找");
-  if (dialog == nullptr || !test::TypeInto(dialog, "find-text", kWord)) return {};
-  auto* view = WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj());
-  int answers = 0;
-  g_signal_connect(webkit_web_view_get_find_controller(view), "found-text",
-                   G_CALLBACK(+[](WebKitFindController*, guint, gpointer count) {
-                     ++*static_cast<int*>(count);
-                   }),
-                   &answers);
-  for (int run = 0; run <= runs; ++run) {
-    const int before = answers;
-    const double clicked = NowMs();
-    gtk_dialog_response(GTK_DIALOG(dialog), 1);
-    if (!WaitUntil([&] { return answers > before; })) break;
-    const double answered = NowMs() - clicked;
-    if (run == 0) {
-      first_search = answered;
-    } else {
-      samples.push_back(answered);
+    for (const size_t bytes : kZoomPageBytes) {
+      const std::string path = "/page" + std::to_string(bytes);
+      server.AddPage(path, LargePage(bytes));
+      const std::string url = server.Url(path);
+      form.webMain->Navigate(url);
+      if (!WaitUntil([&] {
+            return form.txtURL.Text() == url &&
+                   form.Window().get_title() == std::string(kTitle) + " - Lumetta";
+          }) ||
+          !bare.Load(url)) {
+        std::fprintf(stderr, "page_bench: a page of %zu bytes never loaded\n", bytes);
+        return 1;
+      }
+      const std::string size = std::to_string(bytes / 1024) + " KiB";
+
+      std::vector<double> zoom_ms;
+      std::vector<double> bare_ms;
+      for (int run = 0; run <= runs; ++run) {
+        // Alternately in and out, so the page stays near its own size.
+        const bool in = run % 2 == 0;
+        const double mine =
+            ours.Time([&] { form.mnuMainViewPageZoomX(in ? 0 : 1).PerformClick(); });
+        const double engine = theirs.Time([&] { bare.Zoom(in ? "1.20" : "0.96"); });
+        if (mine < 0 || engine < 0) {
+          std::fprintf(stderr, "page_bench: no repaint after a zoom step\n");
+          status = 1;
+        } else if (run > 0) {
+          zoom_ms.push_back(mine);
+          bare_ms.push_back(engine);
+        }
+      }
+      Print("zoom step " + size + ", click to repainted", zoom_ms, " (target < 100 ms)");
+      Print("  bare WebKitGTK view, same style change", bare_ms, "");
+
+      if (bytes != kSourcePageBytes) continue;
+      std::vector<double> source_ms;
+      for (int run = 0; run <= runs; ++run) {
+        shell.calls.clear();
+        const Clock::time_point start = Clock::now();
+        form.mnuMainViewSourceCode.PerformClick();
+        const double elapsed = Milliseconds(start);
+        std::string written;
+        if (!shell.calls.empty()) {
+          // "Open|notepad.exe|PATH|FOLDER|1": the file the editor was given.
+          const std::string& call = shell.calls.back();
+          const size_t from = call.find('|', call.find('|') + 1) + 1;
+          ReadRegularFile(call.substr(from, call.find('|', from) - from), 2 * bytes, written);
+        }
+        if (written.size() < bytes) {
+          std::fprintf(stderr, "page_bench: the source file holds %zu bytes only\n",
+                       written.size());
+          status = 1;
+        } else if (run > 0) {
+          source_ms.push_back(elapsed);
+        }
+      }
+      Print("view source " + size + ", click to file written", source_ms, " (target < 1000 ms)");
     }
   }
-  g_signal_handlers_disconnect_by_data(webkit_web_view_get_find_controller(view), &answers);
-  return samples;
+  ThePlatform().shell = nullptr;
+  return status;
 }
 
 }  // namespace
 }  // namespace lumetta::bench
 
 int main(int argc, char** argv) {
-  using namespace lumetta;
-  int runs = 7;
-  if (argc == 3 && std::string(argv[1]) == "--runs") runs = std::max(1, std::atoi(argv[2]));
-  const bench::ScratchProfile profile;
-  for (const std::string& variable : profile.Environment()) {
-    const size_t equals = variable.find('=');
-    g_setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), TRUE);
-  }
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "page_bench: no display (run it under xvfb-run)\n");
-    return 2;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  GdkKeystrokes keystrokes;
-  ThePlatform().keystrokes = &keystrokes;
-  // The preview is laid out for A4, in portrait.
-  auto page_setup = Gtk::PageSetup::create();
-  page_setup->set_paper_size_and_default_margins(Gtk::PaperSize(Gtk::PAPER_NAME_A4));
-  PrintSetup::Get().Update(page_setup, Gtk::PrintSettings::create());
-
-  const std::string twenty = bench::WriteFile(profile.root() / "二十页.html", bench::TwentyPages());
-  const std::string large = bench::WriteFile(profile.root() / "large.html", bench::OneMegabyte());
-  auto factory = CreateWebKitControlFactory(nullptr);
-  int status = 0;
-  {
-    MainWindows windows(*factory, {});
-    frmMain& form = windows.CreateMainWindow();
-    form.mstrURLNewWindow = "about:blank";
-    form.Show();
-    if (!bench::Open(form, twenty, "二十页")) return 1;
-    double first_preview = 0;
-    const auto preview = bench::MeasurePreview(form, runs, first_preview);
-    const auto engine = bench::MeasureEnginePrint(form, profile.root(), runs);
-    std::printf("page %-32s %7.1f ms (the process's first print)\n", "first preview (20 pages)",
-                first_preview);
-    bench::Print("engine print to PDF (20 pages)", engine, 0);
-    bench::Print("preview to first page (20 pages)", preview, 1500);
-    if (!bench::Open(form, large, "一兆字节")) return 1;
-    double first_search = 0;
-    const auto find = bench::MeasureFindNext(form, runs * 3, first_search);
-    std::printf("page %-32s %7.1f ms (every match highlighted)\n", "first search (1 MB)",
-                first_search);
-    bench::Print("find next (1 MB)", find, 50);
-    if (preview.empty() || find.empty()) status = 1;
-  }
-  return status;
+  return lumetta::bench::RunWithDisplay(argc, argv, &lumetta::bench::Main);
 }

@@ -49,7 +49,7 @@ bool PrintSetup::Update(const Glib::RefPtr<Gtk::PageSetup>& page_setup,
   g_key_file_free(file);
   gchar* dir = g_path_get_dirname(path_.c_str());
   const bool saved = g_mkdir_with_parents(dir, 0700) == 0 &&
-                     ReplaceFileContents(path_, std::string_view(data, length)) == 0;
+                     ReplaceFile(path_, std::string_view(data, length), std::nullopt);
   g_free(dir);
   g_free(data);
   return saved;

@@ -1,5 +1,8 @@
 #include "engine/save_page.h"
 
+#include <glib/gstdio.h>
+
+#include <cerrno>
 #include <memory>
 #include <optional>
 
@@ -58,8 +61,12 @@ void ReportWriteError(const std::string& path, int error) {
 void Finish(SaveJob* job, const std::optional<std::string>& content) {
   const std::unique_ptr<SaveJob> owned(job);
   if (!content || job->view_destroyed) return;
-  const int error = ReplaceFileContents(job->path, *content);
-  if (error != 0) ReportWriteError(job->path, error);
+  // A file saved over keeps its permissions.
+  GStatBuf existing;
+  const std::optional<mode_t> mode = g_stat(job->path.c_str(), &existing) == 0
+                                         ? std::optional<mode_t>(existing.st_mode)
+                                         : std::nullopt;
+  if (!ReplaceFile(job->path, *content, mode)) ReportWriteError(job->path, errno);
 }
 
 std::optional<std::string> ReadAll(GInputStream* stream) {

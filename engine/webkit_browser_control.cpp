@@ -7,6 +7,7 @@
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
 #include "engine/sign_in_requests.h"
+#include "engine/text_zoom.h"
 #include "engine/view_commands.h"
 #include "platform/url_history.h"
 
@@ -87,6 +88,7 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
   certificates_ = std::make_unique<CertificateExceptions>();
+  document_.emplace(view_, kScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
   InstallFrameReports();
   ConnectSignals();
@@ -164,7 +166,8 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t>, int32_t*) {
+bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t> input,
+                                  int32_t* output) {
   switch (command) {
     case kOleCmdIdSaveAs:
       return commands_->SaveAs();
@@ -184,6 +187,8 @@ bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t
       return commands_->Edit(WEBKIT_EDITING_COMMAND_PASTE);
     case kOleCmdIdSelectAll:
       return commands_->Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL);
+    case kOleCmdIdZoom:
+      return ExecTextZoom(view_, input, output);
     default:
       return false;
   }
@@ -215,6 +220,14 @@ std::string WebKitBrowserControl::LocationURL() const {
 }
 
 void WebKitBrowserControl::GrabFocus() { gtk_widget_grab_focus(GTK_WIDGET(view_)); }
+
+Status WebKitBrowserControl::SetBodyStyleCssText(const std::string& css_text) {
+  return document_->SetBodyStyleCssText(css_text);
+}
+
+Status WebKitBrowserControl::GetDocumentElementInnerHTML(std::string& markup) {
+  return document_->GetDocumentElementInnerHTML(markup);
+}
 
 std::unique_ptr<BrowserControl> WebKitBrowserControl::CreateRelated() {
   return std::make_unique<WebKitBrowserControl>(shared_, creating_window_ ? view_ : nullptr);

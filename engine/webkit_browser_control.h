@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/browser_control.h"
+#include "engine/document_access.h"
 
 namespace lumetta {
 
@@ -46,6 +47,8 @@ class WebKitBrowserControl : public BrowserControl {
   std::string LocationName() const override;
   std::string LocationURL() const override;
   void GrabFocus() override;
+  Status SetBodyStyleCssText(const std::string& css_text) override;
+  Status GetDocumentElementInnerHTML(std::string& markup) override;
   std::unique_ptr<BrowserControl> CreateRelated() override;
 
  private:
@@ -79,6 +82,7 @@ class WebKitBrowserControl : public BrowserControl {
   Gtk::Widget* widget_ = nullptr;
   std::unique_ptr<SignInRequests> sign_in_;
   std::unique_ptr<CertificateExceptions> certificates_;
+  std::optional<DocumentAccess> document_;
   // The page commands of ExecWB and the dialogs they show.
   std::unique_ptr<ViewCommands> commands_;
 

@@ -1,6 +1,8 @@
 #include "page/page_events.h"
 
 #include "page/page_commands.h"
+#include "page/view_source.h"
+#include "page/zoom_commands.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -19,6 +21,13 @@ void ConnectPageEvents(frmMain& form) {
   on_click(form.mnuMainEditPaste, &mnuMainEditPaste_Click);
   on_click(form.mnuMainEditSelectAll, &mnuMainEditSelectAll_Click);
   on_click(form.mnuMainEditFind, &mnuMainEditFind_Click);
+  for (const auto& [index, item] : form.mnuMainViewFontSizeZoom) {
+    form.Track(item->Click.connect([&form](int i) { mnuMainViewFontSizeZoom_Click(form, i); }));
+  }
+  for (const auto& [index, item] : form.mnuMainViewPageZoomX) {
+    form.Track(item->Click.connect([&form](int i) { mnuMainViewPageZoomX_Click(form, i); }));
+  }
+  on_click(form.mnuMainViewSourceCode, &mnuMainViewSourceCode_Click);
 }
 
 }  // namespace lumetta

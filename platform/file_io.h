@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,10 +34,26 @@ ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::strin
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
 
-// Replaces the file `path` with `data` through a temporary file beside it, renamed over it once
-// written and synced, so that a failure leaves the old file, or none, and never part of one. A
-// replaced file keeps its permissions; a new one gets 0666 less the umask. Gives 0, or the
-// errno of the step that failed.
-int ReplaceFileContents(const std::string& path, std::string_view data);
+// Creates the regular file `path`, or empties it, and writes `data` to it. A folder, FIFO or
+// device in its place is refused without blocking. False when any of it failed.
+bool WriteRegularFile(const std::string& path, std::string_view data);
+
+// The file a write to `path` goes to: the target of a symbolic link that resolves, else `path`.
+std::string WriteTarget(const std::string& path);
+
+// A file about to be rewritten: where the write goes, what it holds ("" when missing) and the
+// mode a replacement keeps (none when missing).
+struct FileToRewrite {
+  std::string target;
+  std::string contents;
+  std::optional<mode_t> mode;
+};
+// Nothing when the file is there but cannot be read or holds more than `max_bytes`.
+std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_bytes);
+
+// Replaces the file at `path` with `data` atomically: a temporary file beside it, synced and
+// given `mode`, is renamed over it. The temporary name starts with a dot, so that a leftover
+// stays out of listings. On failure errno says why.
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode);
 
 }  // namespace lumetta

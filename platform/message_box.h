@@ -11,6 +11,7 @@ inline constexpr int kMbOk = 0;
 inline constexpr int kMbYesNo = 4;
 inline constexpr int kMbIconCritical = 16;
 inline constexpr int kMbIconQuestion = 32;
+inline constexpr int kMbIconExclamation = 48;
 inline constexpr int kMbIconInformation = 64;
 
 // Answers: the button the user chose.

@@ -8,6 +8,7 @@ class MessageBox;
 class ShellFolders;
 class FavoritesDialogs;
 class Shell;
+class UrlCache;
 class Keystrokes;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
@@ -19,6 +20,7 @@ struct Platform {
   ShellFolders* shell_folders = nullptr;
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
+  UrlCache* url_cache = nullptr;
   Keystrokes* keystrokes = nullptr;
 };
 

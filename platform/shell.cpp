@@ -27,9 +27,7 @@ using GPtr = std::unique_ptr<T, void (*)(gpointer)>;
 std::optional<std::string> DefaultExecFor(const char* content_type) {
   GAppInfo* info = g_app_info_get_default_for_type(content_type, FALSE);
   if (info == nullptr) return std::nullopt;
-  const char* line = g_app_info_get_commandline(info);
-  std::optional<std::string> result;
-  if (line != nullptr) result = line;
+  std::optional<std::string> result = StartableExec(info);
   g_object_unref(info);
   return result;
 }
@@ -48,9 +46,9 @@ std::optional<std::string> FirstExecInCategory(const char* category) {
     bool listed = false;
     for (gchar** name = names.get(); *name != nullptr; ++name)
       listed = listed || g_strcmp0(*name, category) == 0;
-    const char* line = g_app_info_get_commandline(G_APP_INFO(info));
+    const std::optional<std::string> line = StartableExec(G_APP_INFO(info));
     const char* name = g_app_info_get_name(G_APP_INFO(info));
-    if (!listed || line == nullptr || name == nullptr) continue;
+    if (!listed || !line || name == nullptr) continue;
     if (!result || g_utf8_collate(name, best_name.c_str()) < 0) {
       result = line;
       best_name = name;
@@ -83,6 +81,17 @@ std::optional<std::string> FirstInstalled(const auto& programs) {
 }
 
 }  // namespace
+
+std::optional<std::string> StartableExec(GAppInfo* app) {
+  const char* line = g_app_info_get_commandline(app);
+  if (line == nullptr) return std::nullopt;
+  // Started without a terminal, a terminal program would show nothing.
+  if (G_IS_DESKTOP_APP_INFO(app) &&
+      g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(app), "Terminal")) {
+    return std::nullopt;
+  }
+  return line;
+}
 
 std::vector<std::string> ExecArgv(const std::string& exec_line, const std::string& file) {
   gint argc = 0;

@@ -346,7 +346,7 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
     return test::WaitUntil([&] { return test::LabelText(find, "find-status") == status; });
   };
   EXPECT_TRUE(find_next("苹果", "共 3 处匹配"));
-  EXPECT_EQ(test::EvaluateScript(View(), "getSelection().toString()"), "苹果");
+  EXPECT_EQ(test::EvaluateScript(control_->GetWidget(), "getSelection().toString()"), "苹果");
   EXPECT_TRUE(find_next("apple", "共 2 处匹配"));
   EXPECT_TRUE(find_next("香蕉", "找不到“香蕉”。"));
   // Cancel takes the dialog down; Ctrl+F brings the same one back.

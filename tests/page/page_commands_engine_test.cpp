@@ -37,7 +37,7 @@ class PageCommandsEngineTest : public testing::Test {
     return form;
   }
   static std::string Evaluate(frmMain& form, const std::string& script) {
-    return test::EvaluateScript(WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()), script);
+    return test::EvaluateScript(form.webMain.Get().GetWidget(), script).value_or("(failed)");
   }
   // Focus reaches the page's process later than the widget: a selection made before the page
   // has taken the focus in may be dropped when it does.

@@ -64,6 +64,11 @@ int LocalServer::CountRequests(const std::string& path) const {
   return static_cast<int>(std::count(requests_.begin(), requests_.end(), path));
 }
 
+std::string LocalServer::LastCookie(const std::string& path) const {
+  const auto cookie = last_cookies_.find(path);
+  return cookie == last_cookies_.end() ? std::string() : cookie->second;
+}
+
 void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* path, void*,
                          void* data) {
   auto* self = static_cast<LocalServer*>(data);
@@ -71,6 +76,9 @@ void LocalServer::Handle(SoupServer*, SoupServerMessage* message, const char* pa
   std::string request = path;
   if (const char* query = g_uri_get_query(uri)) request += std::string("?") + query;
   self->requests_.push_back(request);
+  const char* cookie =
+      soup_message_headers_get_one(soup_server_message_get_request_headers(message), "Cookie");
+  self->last_cookies_[path] = cookie != nullptr ? cookie : "";
   const auto page = self->pages_.find(path);
   if (page == self->pages_.end()) {
     soup_server_message_set_status(message, 404, nullptr);

@@ -48,6 +48,8 @@ class LocalServer {
   // The paths requested so far (with their queries), in order.
   const std::vector<std::string>& Requests() const { return requests_; }
   int CountRequests(const std::string& path) const;
+  // The Cookie header of the last request for `path`; "" when it had none or there was none.
+  std::string LastCookie(const std::string& path) const;
   // How many requests were refused for want of the right user name and password.
   int Refusals() const { return refusals_; }
 
@@ -63,6 +65,7 @@ class LocalServer {
   bool https_ = false;
   std::map<std::string, Page> pages_;
   std::vector<std::string> requests_;
+  std::map<std::string, std::string> last_cookies_;
   int refusals_ = 0;
   std::vector<std::unique_ptr<Stream>> streams_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,6 +31,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
 
   // The address the window opens when it loads; empty means the home page.
   std::string mstrURLNewWindow;
+  // The page-zoom percentage last chosen in this window; 0 until the first page-zoom command.
+  int32_t mlngPageZoom = 0;
 
   // Loads the window (Form_Load) without showing it, the first time only. False when the
   // window is closed by then.
