@@ -7,6 +7,7 @@
 #include "engine/webkit_engine.h"
 #include "platform/url_history.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/evaluate_script.h"
 #include "tests/support/local_server.h"
 #include "tests/support/self_signed_certificate.h"
 #include "tests/support/wait.h"
@@ -20,7 +21,11 @@ class MemoryHistory : public UrlHistory {
  public:
   void Record(const std::string& url) override { entries.push_back(url); }
   std::vector<std::string> Entries() const override { return entries; }
-  void Clear() override { entries.clear(); }
+  bool Remove(const std::string& url) override { return std::erase(entries, url) > 0; }
+  bool Clear() override {
+    entries.clear();
+    return true;
+  }
   std::vector<std::string> entries;
 };
 
@@ -261,6 +266,11 @@ TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
   EXPECT_EQ(secure.CountRequests("/"), 0);
 
+  // The title comes before the body: click once the link is there.
+  ASSERT_TRUE(test::WaitUntil([&] {
+    return test::EvaluateScript(control_->GetWidget(), "!!document.getElementById('continue')") ==
+           "true";
+  }));
   RunScript("document.getElementById('continue').click()");
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
