@@ -81,6 +81,8 @@ void SetAutoComplete(Gtk::Entry& box, int flags) {
   completion->set_model(model.Store());
   completion->set_text_column(TheColumns().address);
   completion->set_minimum_key_length(1);
+  // The suggestion the arrows highlight stands in the box, so Enter opens what the box shows.
+  completion->set_inline_selection(true);
   completion->set_match_func(
       [](const Glib::ustring& typed, const Gtk::TreeModel::const_iterator& row) {
         return CompletionMatches(Glib::ustring((*row)[TheColumns().address]), typed);

@@ -61,6 +61,10 @@ void Form::RunActivate() {
   Activate.emit();
 }
 
+bool Form::IsActiveWindow(const Gtk::Window& window) {
+  return active_form != nullptr && &active_form->window_ == &window;
+}
+
 Gtk::Layout& Form::Client() { return *client_; }
 
 void Form::OnClientResize(int width, int height) {

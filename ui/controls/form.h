@@ -43,6 +43,8 @@ class Form : public Control {
 
   // Runs Activate when this window was not already the program's active window.
   void RunActivate();
+  // Whether `window` is the program window the user worked in last.
+  static bool IsActiveWindow(const Gtk::Window& window);
 
  protected:
   void ApplyCaption() override;
