@@ -50,6 +50,10 @@ class WebKitBrowserControl : public BrowserControl {
   void InstallFrameReports();
   void RaiseCommandStates();
   void RaiseTitle();
+  void RaiseTitle(std::string text);
+  void QueryTitleElement();
+  void SettleTitle(JSCValue* report);
+  static void OnTitleElementAnswer(GObject* view, GAsyncResult* result, gpointer self);
   bool ShowErrorPage(const std::string& failing_uri, const GError* error);
 
   static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
@@ -64,6 +68,7 @@ class WebKitBrowserControl : public BrowserControl {
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
+  static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
 
   std::shared_ptr<EngineShared> shared_;
   WebKitUserContentManager* content_manager_ = nullptr;
@@ -84,6 +89,12 @@ class WebKitBrowserControl : public BrowserControl {
   bool error_page_pending_ = false;
   bool showing_error_page_ = false;
   std::optional<std::string> last_title_;
+  // Whether the current document's title is known, and whether it has a title element.
+  bool title_settled_ = false;
+  bool has_title_element_ = false;
+  bool document_committed_ = false;
+  // Cancels the control's requests to the web process when it goes.
+  GCancellable* cancellable_ = g_cancellable_new();
   std::optional<bool> can_go_back_;
   std::optional<bool> can_go_forward_;
 };

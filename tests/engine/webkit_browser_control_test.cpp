@@ -109,6 +109,42 @@ TEST_F(WebKitControlTest, TitlesAreTheChineseTitleOrTheAddress) {
   EXPECT_EQ(control_->LocationName(), server_.Url("/untitled"));
 }
 
+struct TitleCase {
+  const char* name;
+  const char* head;
+  const char* title;  // null: the page's address
+  const char* name_for_favorites;
+  friend void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DocumentTitleTest : public WebKitControlTest,
+                          public testing::WithParamInterface<TitleCase> {};
+
+// The engine's empty title while a document commits is never reported: after a titled page, the
+// next page's caption goes straight to its own title.
+TEST_P(DocumentTitleTest, IsReportedOnceKnown) {
+  const TitleCase& c = GetParam();
+  server_.Serve("/page", std::string("<html><head>") + c.head + "</head><body>正文</body></html>");
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty(); }));
+  log_.titles.clear();
+  ASSERT_TRUE(Load(server_.Url("/page")));
+  const std::string expected = c.title != nullptr ? c.title : server_.Url("/page");
+  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty(); }));
+  test::RunFor(200);
+  EXPECT_EQ(log_.titles, Strings{expected});
+  EXPECT_EQ(control_->LocationName(),
+            c.name_for_favorites != nullptr ? c.name_for_favorites : server_.Url("/page"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, DocumentTitleTest,
+                         testing::Values(TitleCase{"NotFoundText", "<title>找不到服务器</title>",
+                                                   "找不到服务器", "找不到服务器"},
+                                         TitleCase{"EmptyTitle", "<title></title>", "", ""},
+                                         TitleCase{"NoTitleElement", "<meta charset=utf-8>",
+                                                   nullptr, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(WebKitControlTest, UnknownHostShowsTheNotFoundPage) {
   ASSERT_TRUE(Load(server_.Url("/a")));
   const std::string missing = "http://no-such-host.invalid/page";
