@@ -228,12 +228,15 @@ TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {
 }
 
 TEST_F(WebKitControlTest, TypedTextIsResolvedByTheControl) {
-  ASSERT_TRUE(Load(""));
-  EXPECT_EQ(control_->LocationURL(), "about:blank");
   const std::string host_and_path = server_.Url("/a").substr(7);
   ASSERT_TRUE(Load(host_and_path));
   EXPECT_EQ(control_->LocationURL(), server_.Url("/a"));
   EXPECT_FALSE(control_->Navigate("javascript:alert(1)"));
+  // A stray Enter in a cleared box keeps the page.
+  EXPECT_FALSE(control_->Navigate(""));
+  EXPECT_FALSE(control_->Navigate("  "));
+  test::RunFor(300);
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/a"));
 }
 
 TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {

@@ -2,11 +2,10 @@
 
 #include <gtkmm/layout.h>
 
-#include <cmath>
-
 namespace lumetta {
 
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+// Truncated, so that a control a few twips narrower than another is a pixel narrower too.
+int TwipsToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel); }
 
 double PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 

@@ -36,7 +36,9 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
   } else {
     item_ = std::make_unique<Gtk::MenuItem>();
   }
-  item_->set_use_underline(true);
+  // A separator must get no label: setting the underline flag would give it one, and with it the
+  // height of an item.
+  if (!separator_) item_->set_use_underline(true);
   item_->signal_activate().connect(sigc::mem_fun(*this, &MenuItem::OnActivate));
   SetCaption(caption);
   ApplyAll();
