@@ -98,9 +98,7 @@ std::string FavoriteFileName(std::string_view name, std::string_view extension) 
 }
 
 std::string FavoriteDisplayName(const std::string& file_name, bool is_folder) {
-  gchar* display = g_filename_display_name(file_name.c_str());
-  std::string name(display);
-  g_free(display);
+  std::string name = DisplayFileName(file_name);
   if (!is_folder && HasShortcutExtension(name))
     name.resize(name.size() - kShortcutExtension.size());
   return name;

@@ -49,40 +49,6 @@ bool IsUtf8AllowingNuls(std::string_view s) {
   return true;
 }
 
-// Unpaired surrogates become U+FFFD; NULs are kept, as a multi-string needs them.
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  const size_t units = bytes.size() / 2;
-  auto unit = [&bytes](size_t i) -> gunichar {
-    return static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1]) << 8;
-  };
-  std::string out;
-  out.reserve(units);
-  for (size_t i = 0; i < units; ++i) {
-    gunichar c = unit(i);
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
-      const gunichar low = unit(i + 1);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      }
-    }
-    if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-    char buf[6];
-    out.append(buf, g_unichar_to_utf8(c, buf));
-  }
-  return out;
-}
-
-std::optional<std::string> FromGb18030(std::string_view bytes) {
-  gsize written = 0;
-  gchar* converted = g_convert(bytes.data(), static_cast<gssize>(bytes.size()), "UTF-8", "GB18030",
-                               nullptr, &written, nullptr);
-  if (converted == nullptr) return std::nullopt;
-  std::string out(converted, written);
-  g_free(converted);
-  return out;
-}
-
 std::optional<DecodedFile> DecodeFile(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xFE")) return DecodedFile{Utf16LeToUtf8(bytes.substr(2)), true};
   if (bytes.starts_with("\xEF\xBB\xBF")) return DecodedFile{ValidUtf8(bytes.substr(3)), false};

@@ -44,8 +44,23 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
   ApplyAll();
 }
 
+void MenuItem::ShowCaptionAsIs() {
+  as_is_ = true;
+  item_->set_use_underline(false);
+  ApplyCaption();
+}
+
 void MenuItem::ApplyCaption() {
-  if (!separator_) item_->set_label(MnemonicLabel(Caption()));
+  if (separator_) return;
+  if (!as_is_) {
+    item_->set_label(MnemonicLabel(Caption()));
+    return;
+  }
+  std::string label = Caption();
+  for (char& c : label) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  item_->set_label(label);
 }
 
 void MenuItem::SetChecked(bool checked) {
