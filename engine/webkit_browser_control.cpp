@@ -168,6 +168,23 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
+bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
+  constexpr std::string_view kScheme = "javascript:";
+  if (url.size() < kScheme.size() ||
+      g_ascii_strncasecmp(url.c_str(), kScheme.data(), kScheme.size()) != 0) {
+    return false;
+  }
+  // Bookmarklets keep their script percent-encoded; one with a stray "%" is taken as written.
+  const std::string encoded = url.substr(kScheme.size());
+  char* decoded = g_uri_unescape_string(encoded.c_str(), nullptr);
+  const std::string script = decoded != nullptr ? decoded : encoded;
+  g_free(decoded);
+  // In the page's own world: a bookmarklet works on the page's scripts and document.
+  webkit_web_view_evaluate_javascript(view_, script.c_str(), static_cast<gssize>(script.size()),
+                                      nullptr, nullptr, nullptr, nullptr, nullptr);
+  return true;
+}
+
 bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t>, int32_t*) {
   switch (command) {
     default:

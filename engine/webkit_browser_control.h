@@ -33,6 +33,7 @@ class WebKitBrowserControl : public BrowserControl {
   bool GoForward() override;
   bool Refresh() override;
   bool Stop() override;
+  bool RunBookmarklet(const std::string& url) override;
   bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t* output) override;
   void SetRegisterAsBrowser(bool value) override { register_as_browser_ = value; }
   bool RegisterAsBrowser() const override { return register_as_browser_; }

@@ -227,6 +227,17 @@ TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {
   EXPECT_EQ(history_.entries, (Strings{server_.Url("/framed"), server_.Url("/a")}));
 }
 
+TEST_F(WebKitControlTest, BookmarkletRunsInThePageItself) {
+  server_.Serve("/script",
+                "<html><head><title>t</title><script>var mark = '标';</script></head>"
+                "<body>b</body></html>");
+  ASSERT_TRUE(Load(server_.Url("/script")));
+  // The page's own variable, percent-encoded as bookmarklets are.
+  EXPECT_TRUE(control_->RunBookmarklet("javascript:void(document.title%3Dmark%2B'%E8%AE%B0')"));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "标记"; }));
+  EXPECT_FALSE(control_->RunBookmarklet("http://a.example/"));
+}
+
 TEST_F(WebKitControlTest, TypedTextIsResolvedByTheControl) {
   const std::string host_and_path = server_.Url("/a").substr(7);
   ASSERT_TRUE(Load(host_and_path));
