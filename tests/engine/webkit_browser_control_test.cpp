@@ -209,6 +209,25 @@ TEST_F(WebKitControlTest, OfflineNoRequestLeavesTheMachine) {
   EXPECT_EQ(server_.CountRequests("/b"), 1);
 }
 
+// Two windows going offline at once: the second asks for the filter while the first waits.
+TEST_F(WebKitControlTest, TwoWindowsGoingOfflineAtOnceBothGetThereAtOnce) {
+  std::unique_ptr<BrowserControl> other = factory_->Create();
+  // Before anything else, once the first waits.
+  g_idle_add_full(
+      G_PRIORITY_HIGH,
+      [](gpointer control) {
+        static_cast<BrowserControl*>(control)->SetOffline(true);
+        return G_SOURCE_REMOVE;
+      },
+      other.get(), nullptr);
+  const gint64 start = g_get_monotonic_time();
+  control_->SetOffline(true);
+  EXPECT_LT(g_get_monotonic_time() - start, 2 * G_USEC_PER_SEC);
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "脱机工作"; }));
+  EXPECT_EQ(server_.CountRequests("/a"), 0);
+}
+
 TEST_F(WebKitControlTest, SilentRefusesTheAuthenticationPrompt) {
   test::LocalServer::Page protected_page;
   protected_page.status = 401;
