@@ -5,7 +5,7 @@
 #include <gtkmm/liststore.h>
 
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "platform/platform.h"
 #include "platform/url_history.h"
@@ -24,24 +24,42 @@ const Columns& TheColumns() {
   return columns;
 }
 
-// One list for every address box of the process, following the history as it grows.
+// One list for every address box of the process, following the history as it grows and as
+// addresses are removed from it.
 class HistoryModel {
  public:
   explicit HistoryModel(UrlHistory& history) : store_(Gtk::ListStore::create(TheColumns())) {
     for (const std::string& address : history.Entries()) Append(address);
     history.signal_recorded().connect(sigc::mem_fun(*this, &HistoryModel::Append));
+    history.signal_removed().connect(sigc::mem_fun(*this, &HistoryModel::Remove));
+    history.signal_cleared().connect(sigc::mem_fun(*this, &HistoryModel::Clear));
   }
 
   Glib::RefPtr<Gtk::ListStore> Store() const { return store_; }
 
  private:
   void Append(const std::string& address) {
-    if (!known_.insert(address).second) return;
-    (*store_->append())[TheColumns().address] = address;
+    if (rows_.contains(address)) return;
+    Gtk::TreeIter row = store_->append();
+    (*row)[TheColumns().address] = address;
+    rows_.emplace(address, row);
+  }
+
+  // A list store's rows keep their iterators until they are removed.
+  void Remove(const std::string& address) {
+    const auto known = rows_.find(address);
+    if (known == rows_.end()) return;
+    store_->erase(known->second);
+    rows_.erase(known);
+  }
+
+  void Clear() {
+    store_->clear();
+    rows_.clear();
   }
 
   Glib::RefPtr<Gtk::ListStore> store_;
-  std::unordered_set<std::string> known_;
+  std::unordered_map<std::string, Gtk::TreeIter> rows_;
 };
 
 std::string_view AfterPrefix(std::string_view text, std::string_view prefix) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "app/status.h"
+
 namespace lumetta {
 
 // Command numbers carried by CommandStateChange.
@@ -66,6 +68,15 @@ class BrowserControl {
 
   virtual void GrabFocus() = 0;
 
+  // The current document, written and read by script in the page's process. Each call waits
+  // for the page with a time limit and runs the main loop meanwhile, like DoEvents: any window
+  // may close during it. A failure (no document, no such element, a page that does not answer
+  // in time, the same call still waiting further up) gives its number and description.
+  // Replaces the inline style of the document's body element with `css_text`.
+  virtual Status SetBodyStyleCssText(const std::string& css_text) = 0;
+  // The markup inside the document's root element (documentElement.innerHTML).
+  virtual Status GetDocumentElementInnerHTML(std::string& markup) = 0;
+
   // A new control that a page's new-window request can open into. Only valid while a
   // NewWindow2 handler runs; elsewhere it gives a free-standing control.
   virtual std::unique_ptr<BrowserControl> CreateRelated() = 0;
@@ -81,6 +92,8 @@ class BrowserControl {
   sigc::signal<void(int command, bool enable)> CommandStateChange;
   // A control handed back for a new-window request may now be shown.
   sigc::signal<void()> ReadyToShow;
+  // The page asks to close its window (window.close()).
+  sigc::signal<void()> WindowClosing;
 };
 
 // Makes the controls of main windows. The application owns the one that drives the engine;

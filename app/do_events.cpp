@@ -46,6 +46,21 @@ void DoEvents() {
   }
 }
 
+bool RunUntil(const std::function<bool()>& finished, unsigned timeout_ms) {
+  YieldScope scope;
+  bool timed_out = false;
+  const guint timer = g_timeout_add(
+      timeout_ms,
+      [](gpointer flag) -> gboolean {
+        *static_cast<bool*>(flag) = true;
+        return G_SOURCE_REMOVE;
+      },
+      &timed_out);
+  while (!finished() && !timed_out) g_main_context_iteration(nullptr, TRUE);
+  if (!timed_out) g_source_remove(timer);
+  return finished();
+}
+
 void RunAfterYields(void (*task)(void*), void* data) {
   deferred.emplace_back(task, data);
   if (yield_depth == 0) ScheduleDeferred();

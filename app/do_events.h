@@ -1,10 +1,16 @@
 #pragma once
 
+#include <functional>
+
 namespace lumetta {
 
 // Runs the main context until nothing is pending, then returns. Any window may be closed while
 // this runs: callers that touch their window afterwards check it is still open first.
 void DoEvents();
+
+// Runs the main loop until `finished()` holds or `timeout_ms` has passed, and gives finished().
+// Windows that close meanwhile are destroyed only after the caller has returned.
+bool RunUntil(const std::function<bool()>& finished, unsigned timeout_ms);
 
 // Marks a stretch in which the main loop runs nested (DoEvents, modal dialogs). Closed windows
 // are destroyed only when no such stretch is on the stack, so a handler that yielded never

@@ -8,8 +8,10 @@ namespace lumetta {
 inline constexpr int kErrInvalidCall = 5;
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrOutOfMemory = 7;
+inline constexpr int kErrTypeMismatch = 13;
 inline constexpr int kErrPathFileAccess = 75;
 inline constexpr int kErrPathNotFound = 76;
+inline constexpr int kErrObjectNotSet = 91;
 
 // Runs one step of a handler; a step that fails is skipped without a word.
 template <typename Step>

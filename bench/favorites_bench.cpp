@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <glib.h>
-#include <gtkmm/main.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "app/do_events.h"
+#include "display_main.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"
@@ -188,10 +188,5 @@ int Main(int argc, char** argv) {
 }  // namespace lumetta::bench
 
 int main(int argc, char** argv) {
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "no display: run it under xvfb-run\n");
-    return 1;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  return lumetta::bench::Main(argc, argv);
+  return lumetta::bench::RunWithDisplay(argc, argv, &lumetta::bench::Main);
 }

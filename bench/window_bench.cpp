@@ -7,13 +7,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "engine/webkit_engine.h"
 #include "loopback_server.h"
+#include "process_memory.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 
@@ -37,49 +36,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 20000) {
 
 bool Shows(frmMain& window, const std::string& url) {
   return window.Window().get_mapped() && window.txtURL.Text() == url;
-}
-
-int ParentOf(int pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  std::getline(stat, line);
-  const size_t close = line.rfind(')');
-  if (close == std::string::npos) return -1;
-  char state = 0;
-  int parent = -1;
-  std::sscanf(line.c_str() + close + 1, " %c %d", &state, &parent);
-  return parent;
-}
-
-// Proportional resident memory: shared pages count once across the processes that share them,
-// so the engine's libraries are not counted again for every process.
-long ProportionalKb(int pid) {
-  std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
-  std::string line;
-  while (std::getline(rollup, line)) {
-    if (line.rfind("Pss:", 0) == 0) return std::atol(line.c_str() + 4);
-  }
-  return 0;
-}
-
-// Memory of this process and every process below it (the engine's helpers).
-long TreeResidentKb() {
-  std::set<int> tree = {getpid()};
-  bool grew = true;
-  std::vector<int> pids;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    const std::string name = entry.path().filename();
-    if (std::all_of(name.begin(), name.end(), ::isdigit)) pids.push_back(std::stoi(name));
-  }
-  while (grew) {
-    grew = false;
-    for (int pid : pids) {
-      if (!tree.count(pid) && tree.count(ParentOf(pid))) grew = tree.insert(pid).second;
-    }
-  }
-  long total = 0;
-  for (int pid : tree) total += ProportionalKb(pid);
-  return total;
 }
 
 double Median(std::vector<double> values) {
@@ -135,14 +91,14 @@ int main(int argc, char** argv) {
       WaitUntil([&] { return frmMain::InstanceCount() == 1; });
     }
 
-    const long before_kb = TreeResidentKb();
+    const long before_kb = lumetta::bench::TreeResidentKb();
     for (int i = 0; i < kMemoryWindows; ++i) {
       first.mnuMainFileNewLabel.PerformClick();
       frmMain& added = windows.OpenWindow(windows.OpenCount() - 1);
       WaitUntil([&] { return Shows(added, "about:blank"); });
     }
     WaitUntil([] { return false; }, 1000);  // let the new processes settle
-    const long after_kb = TreeResidentKb();
+    const long after_kb = lumetta::bench::TreeResidentKb();
 
     std::printf("window first start: %.1f ms\n", first_ms);
     if (!new_window_ms.empty()) {

@@ -9,13 +9,6 @@ namespace lumetta {
 
 namespace {
 
-std::string Escaped(const std::string& text) {
-  char* escaped = g_markup_escape_text(ValidUtf8(text).c_str(), -1);
-  std::string result(escaped);
-  g_free(escaped);
-  return result;
-}
-
 struct PageText {
   const char* title;
   const char* advice;
@@ -37,6 +30,13 @@ PageText TextFor(ErrorPageKind kind) {
 
 }  // namespace
 
+std::string EscapedHtml(const std::string& text) {
+  char* escaped = g_markup_escape_text(ValidUtf8(text).c_str(), -1);
+  std::string result(escaped);
+  g_free(escaped);
+  return result;
+}
+
 std::string ErrorPageHtml(ErrorPageKind kind, const std::string& url, const std::string& message) {
   const PageText text = TextFor(kind);
   std::string html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>";
@@ -48,9 +48,9 @@ std::string ErrorPageHtml(ErrorPageKind kind, const std::string& url, const std:
   html += "</h1><p>";
   html += text.advice;
   html += "</p><p class=\"url\">";
-  html += Escaped(url);
+  html += EscapedHtml(url);
   html += "</p>";
-  if (!message.empty()) html += "<p class=\"url\">" + Escaped(message) + "</p>";
+  if (!message.empty()) html += "<p class=\"url\">" + EscapedHtml(message) + "</p>";
   html += "</body></html>";
   return html;
 }

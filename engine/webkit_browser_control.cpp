@@ -3,13 +3,19 @@
 #include <gtkmm/widget.h>
 
 #include "engine/address_fixup.h"
+#include "engine/certificate_exceptions.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
+#include "engine/sign_in_requests.h"
+#include "engine/text_zoom.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
 
 namespace {
+
+// Pages that declare no character set are read in the code page of a Chinese desktop.
+constexpr char kDefaultCharset[] = "GB18030";
 
 // Frame documents report their completion from a script world of our own, which page scripts
 // cannot reach, so a page cannot fake the reports. The top document is covered by the view's
@@ -90,12 +96,17 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
         g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", content_manager_, nullptr));
   }
   g_object_ref_sink(view_);
+  webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
+  sign_in_ = std::make_unique<SignInRequests>(view_);
+  certificates_ = std::make_unique<CertificateExceptions>();
+  document_.emplace(view_, kScriptWorld);
   InstallFrameReports();
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  sign_in_.reset();
   g_cancellable_cancel(cancellable_);
   g_object_unref(cancellable_);
   g_signal_handlers_disconnect_by_data(view_, this);
@@ -127,9 +138,12 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(&WebKitBrowserControl::OnLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
+  g_signal_connect(view_, "load-failed-with-tls-errors",
+                   G_CALLBACK(&WebKitBrowserControl::OnTlsErrors), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
+  g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
   g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
   g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
                    this);
@@ -185,8 +199,10 @@ bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t>, int32_t*) {
+bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t> input, int32_t* output) {
   switch (command) {
+    case kOleCmdIdZoom:
+      return ExecTextZoom(view_, input, output);
     default:
       return false;
   }
@@ -219,6 +235,14 @@ std::string WebKitBrowserControl::LocationURL() const {
 }
 
 void WebKitBrowserControl::GrabFocus() { gtk_widget_grab_focus(GTK_WIDGET(view_)); }
+
+Status WebKitBrowserControl::SetBodyStyleCssText(const std::string& css_text) {
+  return document_->SetBodyStyleCssText(css_text);
+}
+
+Status WebKitBrowserControl::GetDocumentElementInnerHTML(std::string& markup) {
+  return document_->GetDocumentElementInnerHTML(markup);
+}
 
 std::unique_ptr<BrowserControl> WebKitBrowserControl::CreateRelated() {
   return std::make_unique<WebKitBrowserControl>(shared_, creating_window_ ? view_ : nullptr);
@@ -265,13 +289,31 @@ bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const G
   return true;
 }
 
-gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
+gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                               WebKitPolicyDecisionType type, gpointer data) {
+  if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
+    // What the engine cannot show is the user's to open or save; the engine itself already
+    // downloads attachments and download links.
+    if (webkit_response_policy_decision_is_mime_type_supported(
+            WEBKIT_RESPONSE_POLICY_DECISION(decision))) {
+      return FALSE;
+    }
+    webkit_policy_decision_download(decision);
+    return TRUE;
+  }
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
   auto* self = static_cast<WebKitBrowserControl*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
+  if (webkit_navigation_action_is_user_gesture(action)) {
+    const auto accepted = self->certificates_->Accept(Text(uri), webkit_web_view_get_context(view));
+    if (accepted) {
+      webkit_policy_decision_ignore(decision);
+      webkit_web_view_load_uri(view, accepted->c_str());
+      return TRUE;
+    }
+  }
   // Handlers may run the main loop; the decision must outlive them.
   g_object_ref(decision);
   self->BeforeNavigate2.emit(Text(uri));
@@ -329,6 +371,17 @@ gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gch
   return self->ShowErrorPage(Text(uri), error);
 }
 
+// A refused certificate shows the control's own page, which lets the user accept it.
+gboolean WebKitBrowserControl::OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate* certificate,
+                                           GTlsCertificateFlags errors, gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  self->load_failed_ = true;
+  const std::string html = self->certificates_->Offer(Text(uri), certificate, errors);
+  self->error_page_pending_ = true;
+  webkit_web_view_load_alternate_html(self->view_, html.c_str(), uri, nullptr);
+  return TRUE;
+}
+
 void WebKitBrowserControl::OnTitle(GObject*, GParamSpec*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->RaiseTitle();
 }
@@ -355,11 +408,14 @@ void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->ReadyToShow.emit();
 }
 
+void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
+}
+
+// Only the user can give a password, so the control asks whether or not it is silent.
 gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
                                               gpointer data) {
-  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
-  // Go on without credentials: the server's own refusal page shows instead of a prompt.
-  webkit_authentication_request_authenticate(request, nullptr);
+  static_cast<WebKitBrowserControl*>(data)->sign_in_->Add(request);
   return TRUE;
 }
 

@@ -7,10 +7,13 @@
 #include <string>
 
 #include "app/browser_control.h"
+#include "engine/document_access.h"
 
 namespace lumetta {
 
+class CertificateExceptions;
 class OfflineFilter;
+class SignInRequests;
 class UrlHistory;
 
 // What all controls of the process share.
@@ -44,6 +47,8 @@ class WebKitBrowserControl : public BrowserControl {
   std::string LocationName() const override;
   std::string LocationURL() const override;
   void GrabFocus() override;
+  Status SetBodyStyleCssText(const std::string& css_text) override;
+  Status GetDocumentElementInnerHTML(std::string& markup) override;
   std::unique_ptr<BrowserControl> CreateRelated() override;
 
  private:
@@ -61,11 +66,14 @@ class WebKitBrowserControl : public BrowserControl {
                                  gpointer self);
   static void OnLoadChanged(WebKitWebView*, WebKitLoadEvent, gpointer self);
   static gboolean OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gchar* uri, GError*, gpointer self);
+  static gboolean OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCertificate*, GTlsCertificateFlags,
+                              gpointer self);
   static void OnTitle(GObject*, GParamSpec*, gpointer self);
   static void OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                    gpointer self);
   static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
+  static void OnClose(WebKitWebView*, gpointer self);
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
@@ -77,6 +85,9 @@ class WebKitBrowserControl : public BrowserControl {
   // The view whose page opened this one; the engine accepts only such a view for its request.
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
+  std::unique_ptr<SignInRequests> sign_in_;
+  std::unique_ptr<CertificateExceptions> certificates_;
+  std::optional<DocumentAccess> document_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

@@ -1,5 +1,6 @@
 #include "engine/webkit_engine.h"
 
+#include "engine/downloads.h"
 #include "engine/offline_filter.h"
 #include "engine/webkit_browser_control.h"
 
@@ -19,6 +20,7 @@ class WebKitControlFactory : public BrowserControlFactory {
 
  private:
   std::shared_ptr<EngineShared> shared_;
+  Downloads downloads_;
 };
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <glib.h>
+#include <glib/gstdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 
 namespace lumetta {
 
@@ -94,6 +97,54 @@ bool WriteAll(int fd, std::string_view data) {
     data.remove_prefix(static_cast<size_t>(n));
   }
   return true;
+}
+
+bool WriteRegularFile(const std::string& path, std::string_view data) {
+  FileDescriptor file(
+      open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+  if (file.get() < 0) return false;
+  struct stat info;
+  if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return WriteAll(file.get(), data) && file.Close();
+}
+
+std::string WriteTarget(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  free(resolved);
+  return target;
+}
+
+std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_bytes) {
+  FileToRewrite file{WriteTarget(path), {}, {}};
+  mode_t mode = 0;
+  switch (ReadRegularFile(file.target, max_bytes, file.contents, &mode)) {
+    case ReadStatus::kRead:
+      file.mode = mode;
+      return file;
+    case ReadStatus::kMissing:
+      return file;
+    case ReadStatus::kUnreadable:
+    case ReadStatus::kTooLarge:
+      break;
+  }
+  return std::nullopt;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode) {
+  gchar* dir = g_path_get_dirname(path.c_str());
+  std::string temp = std::string(dir) + "/.lumetta-XXXXXX";
+  g_free(dir);
+  const int fd = g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool written = WriteAll(fd, data) && (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
+  written = close(fd) == 0 && written;
+  if (written && rename(temp.c_str(), path.c_str()) == 0) return true;
+  g_unlink(temp.c_str());
+  return false;
 }
 
 }  // namespace lumetta

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,5 +38,27 @@ ReadStatus ReadRegularFileTail(const std::string& path, size_t max_bytes, std::s
 
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
+
+// Creates the regular file `path`, or empties it, and writes `data` to it. A folder, FIFO or
+// device in its place is refused without blocking. False when any of it failed.
+bool WriteRegularFile(const std::string& path, std::string_view data);
+
+// The file a write to `path` goes to: the target of a symbolic link that resolves, else `path`.
+std::string WriteTarget(const std::string& path);
+
+// A file about to be rewritten: where the write goes, what it holds ("" when missing) and the
+// mode a replacement keeps (none when missing).
+struct FileToRewrite {
+  std::string target;
+  std::string contents;
+  std::optional<mode_t> mode;
+};
+// Nothing when the file is there but cannot be read or holds more than `max_bytes`.
+std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_bytes);
+
+// Replaces the file at `path` with `data` atomically: a temporary file beside it, synced and
+// given `mode`, is renamed over it. The temporary name starts with a dot, so that a leftover
+// stays out of listings.
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode);
 
 }  // namespace lumetta

@@ -11,8 +11,6 @@
 namespace lumetta {
 namespace {
 
-constexpr size_t kMaxHiveBytes = 16u << 20;
-
 // Regular files only: a FIFO or device in the hive's place must not block or flood us.
 std::optional<std::string> ReadHive(const std::string& path) {
   std::string bytes;

@@ -22,6 +22,9 @@ class HiveRegistry : public Registry {
   std::optional<RegData> QueryValue(uint32_t root, std::string_view key_path,
                                     std::string_view value_name) override;
 
+  // The file HKEY_CURRENT_USER comes from.
+  const std::string& UserHivePath() const { return user_hive_path_; }
+
  private:
   std::string user_hive_path_;
   std::vector<std::string> machine_hive_candidates_;

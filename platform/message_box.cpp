@@ -9,7 +9,6 @@ namespace {
 constexpr int kButtonsMask = 0x0F;
 constexpr int kIconMask = 0xF0;
 constexpr int kIconCritical = 16;
-constexpr int kIconExclamation = 48;
 
 Gtk::MessageType TypeOf(int style) {
   switch (style & kIconMask) {
@@ -17,7 +16,7 @@ Gtk::MessageType TypeOf(int style) {
       return Gtk::MESSAGE_ERROR;
     case kMbIconQuestion:
       return Gtk::MESSAGE_QUESTION;
-    case kIconExclamation:
+    case kMbIconExclamation:
       return Gtk::MESSAGE_WARNING;
     case kMbIconInformation:
       return Gtk::MESSAGE_INFO;

@@ -10,6 +10,7 @@ namespace lumetta {
 inline constexpr int kMbOk = 0;
 inline constexpr int kMbYesNo = 4;
 inline constexpr int kMbIconQuestion = 32;
+inline constexpr int kMbIconExclamation = 48;
 inline constexpr int kMbIconInformation = 64;
 
 // Answers: the button the user chose.

@@ -8,6 +8,7 @@ class MessageBox;
 class ShellFolders;
 class FavoritesDialogs;
 class Shell;
+class UrlCache;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -18,6 +19,7 @@ struct Platform {
   ShellFolders* shell_folders = nullptr;
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
+  UrlCache* url_cache = nullptr;
 };
 
 Platform& ThePlatform();

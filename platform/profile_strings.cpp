@@ -188,32 +188,6 @@ std::string_view Unquote(std::string_view value) {
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-// The file a write goes to: the target of a symbolic link that resolves, else `path` itself.
-std::string WriteTarget(const std::string& path) {
-  struct stat info;
-  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char* resolved = realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) return path;
-  std::string target(resolved);
-  free(resolved);
-  return target;
-}
-
-// Writes a temporary file beside `path` and renames it over `path`. The temporary name starts
-// with a dot, so that a leftover never shows among the favorites.
-bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode) {
-  gchar* dir = g_path_get_dirname(path.c_str());
-  std::string temp = std::string(dir) + "/.lumetta-XXXXXX";
-  g_free(dir);
-  const int fd = g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool written = WriteAll(fd, data) && (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
-  written = close(fd) == 0 && written;
-  if (written && rename(temp.c_str(), path.c_str()) == 0) return true;
-  g_unlink(temp.c_str());
-  return false;
-}
-
 std::string_view LineEndOf(std::string_view text) {
   const size_t newline = text.find('\n');
   if (newline != text.npos && (newline == 0 || text[newline - 1] != '\r')) return "\n";
@@ -243,21 +217,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
-  const std::string target = WriteTarget(path);
-  std::string contents;
-  mode_t mode = 0;
-  std::optional<mode_t> keep_mode;
-  switch (ReadRegularFile(target, kMaxFileBytes, contents, &mode)) {
-    case ReadStatus::kRead:
-      keep_mode = mode;
-      break;
-    case ReadStatus::kMissing:
-      break;
-    case ReadStatus::kUnreadable:
-    case ReadStatus::kTooLarge:
-      return false;
-  }
-  const DecodedText decoded = Decode(contents);
+  const std::optional<FileToRewrite> file = ReadForRewrite(path, kMaxFileBytes);
+  if (!file) return false;
+  const DecodedText decoded = Decode(file->contents);
   const std::string_view text = decoded.text;
   const std::string_view line_end = LineEndOf(text);
 
@@ -268,7 +230,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
   }
 
   std::string out;
-  out.reserve(contents.size() + line.size() + section.size() + 8);
+  out.reserve(text.size() + line.size() + section.size() + 8);
   const Location at = Locate(text, section, key);
   if (at.key_found) {
     // The key keeps its own spelling and indentation.
@@ -293,7 +255,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     out += line;
     out += line_end;
   }
-  return ReplaceFile(target, Encode(out, decoded.encoding), keep_mode);
+  return ReplaceFile(file->target, Encode(out, decoded.encoding), file->mode);
 }
 
 }  // namespace lumetta

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/reg_syntax.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+using namespace reg_text;
 
 // How hex(1), hex(2) and hex(7) data is encoded: version 5 exports write these as UTF-16LE,
 // REGEDIT4 exports in the narrow code page.
@@ -21,96 +22,12 @@ struct DecodedFile {
   bool from_utf16 = false;
 };
 
-std::string_view TrimLeft(std::string_view s) {
-  size_t start = s.find_first_not_of(kBlanks);
-  return start == std::string_view::npos ? std::string_view() : s.substr(start);
-}
-
-std::string_view Trim(std::string_view s) {
-  s = TrimLeft(s);
-  return s.substr(0, s.find_last_not_of(kBlanks) + 1);
-}
-
-bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-  return s.size() >= prefix.size() &&
-         g_ascii_strncasecmp(s.data(), prefix.data(), prefix.size()) == 0;
-}
-
-// Hex payloads of string values may hold NULs between their parts, so NUL counts as valid here.
-bool IsUtf8AllowingNuls(std::string_view s) {
-  const char* p = s.data();
-  const char* end = p + s.size();
-  while (p < end) {
-    const gchar* stop = nullptr;
-    if (g_utf8_validate(p, end - p, &stop)) return true;
-    if (*stop != '\0') return false;
-    p = stop + 1;
-  }
-  return true;
-}
-
 std::optional<DecodedFile> DecodeFile(std::string_view bytes) {
-  if (bytes.starts_with("\xFF\xFE")) return DecodedFile{Utf16LeToUtf8(bytes.substr(2)), true};
-  if (bytes.starts_with("\xEF\xBB\xBF")) return DecodedFile{ValidUtf8(bytes.substr(3)), false};
-  if (bytes.size() >= 2 && bytes[1] == '\0' && bytes[0] != '\0') {
-    return DecodedFile{Utf16LeToUtf8(bytes), true};
-  }
-  if (IsUtf8AllowingNuls(bytes)) return DecodedFile{std::string(bytes), false};
-  // A REGEDIT4 export from a Chinese Windows is in its ANSI code page.
-  std::optional<std::string> converted = FromGb18030(bytes);
-  if (!converted) return std::nullopt;
-  return DecodedFile{std::move(*converted), false};
-}
-
-// Case folding of valid UTF-8; g_utf8_casefold stops at a NUL, so fold around them.
-std::string Fold(std::string_view s) {
-  std::string out;
-  size_t start = 0;
-  while (true) {
-    const size_t nul = s.find('\0', start);
-    const std::string_view piece =
-        s.substr(start, nul == std::string_view::npos ? nul : nul - start);
-    if (!piece.empty()) {
-      gchar* folded = g_utf8_casefold(piece.data(), static_cast<gssize>(piece.size()));
-      out += folded;
-      g_free(folded);
-    }
-    if (nul == std::string_view::npos) return out;
-    out += '\0';
-    start = nul + 1;
-  }
-}
-
-std::string_view CanonicalRoot(std::string_view folded_root) {
-  if (folded_root == "hkcu") return "hkey_current_user";
-  if (folded_root == "hklm") return "hkey_local_machine";
-  if (folded_root == "hkcr") return "hkey_classes_root";
-  if (folded_root == "hku") return "hkey_users";
-  if (folded_root == "hkcc") return "hkey_current_config";
-  return folded_root;
-}
-
-// Folded path with the root's long name and no empty components, so that spellings which
-// address the same key compare equal.
-std::string NormalizeKey(std::string_view path) {
-  const std::string folded = Fold(Trim(path));
-  std::string out;
-  size_t start = 0;
-  while (start <= folded.size()) {
-    size_t sep = folded.find('\\', start);
-    if (sep == std::string::npos) sep = folded.size();
-    std::string_view part(folded.data() + start, sep - start);
-    if (!part.empty()) {
-      if (out.empty()) {
-        part = CanonicalRoot(part);
-      } else {
-        out += '\\';
-      }
-      out += part;
-    }
-    start = sep + 1;
-  }
-  return out;
+  const std::optional<HiveEncoding> encoding = DetectHiveEncoding(bytes);
+  if (!encoding) return std::nullopt;
+  std::optional<std::string> text = DecodeHiveText(bytes.substr(BomSize(*encoding)), *encoding);
+  if (!text) return std::nullopt;
+  return DecodedFile{std::move(*text), IsUtf16(*encoding)};
 }
 
 bool IsSameOrSubkey(std::string_view key, std::string_view ancestor) {
@@ -125,21 +42,6 @@ std::string_view NextLine(std::string_view text, size_t& pos) {
   pos = end + 1;
   if (line.ends_with('\r')) line.remove_suffix(1);
   return line;
-}
-
-// s starts at an opening quote; on success s is left just past the closing one.
-std::optional<std::string> ReadQuoted(std::string_view& s) {
-  std::string out;
-  for (size_t i = 1; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '"') {
-      s.remove_prefix(i + 1);
-      return out;
-    }
-    if (c == '\\' && i + 1 < s.size() && (s[i + 1] == '\\' || s[i + 1] == '"')) ++i;
-    out += s[i];
-  }
-  return std::nullopt;
 }
 
 std::optional<uint32_t> ParseHexNumber(std::string_view s) {
@@ -253,19 +155,11 @@ std::optional<RegData> ReplayImport(std::string_view text, HexStrings encoding,
       if (remove && !section.empty() && IsSameOrSubkey(key, section)) result.reset();
       continue;
     }
-    if (!in_key || (line[0] != '"' && line[0] != '@')) continue;
+    if (!in_key) continue;
 
     std::string_view rest = line;
-    std::string value_name;
-    if (rest[0] == '@') {
-      rest.remove_prefix(1);
-    } else {
-      std::optional<std::string> quoted = ReadQuoted(rest);
-      if (!quoted) continue;
-      value_name = std::move(*quoted);
-    }
-    rest = TrimLeft(rest);
-    if (!rest.starts_with('=') || Fold(value_name) != name) continue;
+    const std::optional<std::string> value_name = ReadValueName(rest);
+    if (!value_name || !rest.starts_with('=') || Fold(*value_name) != name) continue;
     rest = Trim(rest.substr(1));
     if (rest == "-") {
       result.reset();

@@ -7,6 +7,9 @@
 
 namespace lumetta {
 
+// Far beyond any real hive; a bigger file is neither read nor rewritten.
+inline constexpr size_t kMaxHiveBytes = 16u << 20;
+
 // Looks a value up in the text of a regedit export (.reg file), applying the file the way an
 // import would: sections for the same key merge, later assignments win, "[-key]" removes a key
 // with its subkeys and "name"=- removes a value. key_path starts with the root name

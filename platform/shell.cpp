@@ -27,9 +27,7 @@ using GPtr = std::unique_ptr<T, void (*)(gpointer)>;
 std::optional<std::string> DefaultExecFor(const char* content_type) {
   GAppInfo* info = g_app_info_get_default_for_type(content_type, FALSE);
   if (info == nullptr) return std::nullopt;
-  const char* line = g_app_info_get_commandline(info);
-  std::optional<std::string> result;
-  if (line != nullptr) result = line;
+  std::optional<std::string> result = StartableExec(info);
   g_object_unref(info);
   return result;
 }
@@ -48,9 +46,9 @@ std::optional<std::string> FirstExecInCategory(const char* category) {
     bool listed = false;
     for (gchar** name = names.get(); *name != nullptr; ++name)
       listed = listed || g_strcmp0(*name, category) == 0;
-    const char* line = g_app_info_get_commandline(G_APP_INFO(info));
+    const std::optional<std::string> line = StartableExec(G_APP_INFO(info));
     const char* name = g_app_info_get_name(G_APP_INFO(info));
-    if (!listed || line == nullptr || name == nullptr) continue;
+    if (!listed || !line || name == nullptr) continue;
     if (!result || g_utf8_collate(name, best_name.c_str()) < 0) {
       result = line;
       best_name = name;
@@ -58,6 +56,20 @@ std::optional<std::string> FirstExecInCategory(const char* category) {
   }
   g_list_free_full(all, g_object_unref);
   return result;
+}
+
+// The content type of the file at `path`, from its name and contents.
+std::string ContentTypeOf(const std::string& path) {
+  GFile* file = g_file_new_for_path(path.c_str());
+  GFileInfo* info = g_file_query_info(file, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                      G_FILE_QUERY_INFO_NONE, nullptr, nullptr);
+  std::string type;
+  if (info != nullptr && g_file_info_get_content_type(info) != nullptr) {
+    type = g_file_info_get_content_type(info);
+  }
+  if (info != nullptr) g_object_unref(info);
+  g_object_unref(file);
+  return type;
 }
 
 std::optional<std::string> FirstInstalled(const auto& programs) {
@@ -69,6 +81,17 @@ std::optional<std::string> FirstInstalled(const auto& programs) {
 }
 
 }  // namespace
+
+std::optional<std::string> StartableExec(GAppInfo* app) {
+  const char* line = g_app_info_get_commandline(app);
+  if (line == nullptr) return std::nullopt;
+  // Started without a terminal, a terminal program would show nothing.
+  if (G_IS_DESKTOP_APP_INFO(app) &&
+      g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(app), "Terminal")) {
+    return std::nullopt;
+  }
+  return line;
+}
 
 std::vector<std::string> ExecArgv(const std::string& exec_line, const std::string& file) {
   gint argc = 0;
@@ -135,6 +158,13 @@ bool DesktopShell::ShellExecute(const std::string& verb, const std::string& file
     exec = DefaultExecFor("inode/directory");
     if (!exec) exec = FirstInstalled(kFileManagers);
     if (argument.empty()) argument = HomeDir();
+  } else if (g_path_is_absolute(name) && g_file_test(name, G_FILE_TEST_EXISTS)) {
+    // A document or a folder opens in the desktop's default application for its type.
+    const bool folder = g_file_test(name, G_FILE_TEST_IS_DIR);
+    const std::string type = folder ? "inode/directory" : ContentTypeOf(file);
+    if (!type.empty()) exec = DefaultExecFor(type.c_str());
+    if (!exec && folder) exec = FirstInstalled(kFileManagers);
+    argument = file;
   }
   if (!exec) return false;
   std::vector<std::string> argv;

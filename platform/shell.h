@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+typedef struct _GAppInfo GAppInfo;
 
 namespace lumetta {
 
@@ -61,6 +64,8 @@ class Shell {
 //   explorer.exe  the default application for folders, on the user's home folder when no
 //                 parameters are given
 //   the Internet Options command line: lumetta-options in `program_folder`.
+//   an existing file or folder, by its absolute path: the default application for its type,
+//                 a folder else the first installed of the usual file managers
 // Any other file or command line starts nothing.
 class DesktopShell : public Shell {
  public:
@@ -74,6 +79,9 @@ class DesktopShell : public Shell {
   ProgramLauncher& launcher_;
   std::string program_folder_;
 };
+
+// The Exec line of a desktop application the shell can start: one that needs no terminal.
+std::optional<std::string> StartableExec(GAppInfo* app);
 
 // The argument vector of a desktop entry's Exec line for `file` ("" for none): the file goes
 // in place of %f, %F, %u or %U as one argument, "%%" is "%", other field codes go. Empty when

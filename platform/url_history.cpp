@@ -159,14 +159,53 @@ std::vector<std::string> FileUrlHistory::Entries() const {
   }
 }
 
-void FileUrlHistory::Clear() {
+bool FileUrlHistory::Remove(const std::string& url) {
+  try {
+    Load();
+    const auto known = std::find(entries_.begin(), entries_.end(), url);
+    if (known == entries_.end()) return false;
+    bytes_ -= known->size() + 1;
+    entries_.erase(known);
+    if (batch_depth_ > 0) {
+      removals_pending_ = true;
+    } else {
+      StoreRemovals();
+    }
+    signal_removed().emit(url);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void FileUrlHistory::EndBatch() {
+  if (batch_depth_ == 0 || --batch_depth_ > 0 || !removals_pending_) return;
+  removals_pending_ = false;
+  try {
+    StoreRemovals();
+  } catch (...) {
+  }
+}
+
+void FileUrlHistory::StoreRemovals() {
+  // Until the rewrite succeeds the file still holds the removed addresses: nothing may be
+  // appended to it, or they would come back at the next start.
+  file_needs_rewrite_ = true;
+  Rewrite();
+}
+
+bool FileUrlHistory::Clear() {
   entries_.clear();
   loaded_ = true;
   bytes_ = 0;
   file_lines_ = 0;
   file_bytes_ = 0;
+  removals_pending_ = false;
   // A file that cannot be removed must not bring the old addresses back later.
-  file_needs_rewrite_ = g_unlink(path_.c_str()) != 0 && errno != ENOENT;
+  const bool removed = g_unlink(path_.c_str()) == 0 || errno == ENOENT;
+  file_needs_rewrite_ = !removed;
+  signal_cleared().emit();
+  return removed;
 }
 
 }  // namespace lumetta

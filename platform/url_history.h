@@ -25,13 +25,27 @@ class UrlHistory {
   virtual void Record(const std::string& url) = 0;
   // Oldest first, each address once, the most recent visit last.
   virtual std::vector<std::string> Entries() const = 0;
-  virtual void Clear() = 0;
+  // Forgets the address; false when it is not there.
+  virtual bool Remove(const std::string& url) = 0;
+  // Forgets every address; false when the stored addresses could not be removed.
+  virtual bool Clear() = 0;
+
+  // While a batch is open, removals are kept in memory and stored once the last batch closes:
+  // removing many addresses then costs one write.
+  virtual void BeginBatch() {}
+  virtual void EndBatch() {}
 
   // Emitted after Record added an address or moved it to the end.
   sigc::signal<void(const std::string&)>& signal_recorded() { return signal_recorded_; }
+  // Emitted after Remove forgot an address.
+  sigc::signal<void(const std::string&)>& signal_removed() { return signal_removed_; }
+  // Emitted after Clear.
+  sigc::signal<void()>& signal_cleared() { return signal_cleared_; }
 
  private:
   sigc::signal<void(const std::string&)> signal_recorded_;
+  sigc::signal<void(const std::string&)> signal_removed_;
+  sigc::signal<void()> signal_cleared_;
 };
 
 // History kept in a text file, one address per line, oldest first. Visits are appended; the
@@ -51,7 +65,10 @@ class FileUrlHistory : public UrlHistory {
 
   void Record(const std::string& url) override;
   std::vector<std::string> Entries() const override;
-  void Clear() override;
+  bool Remove(const std::string& url) override;
+  bool Clear() override;
+  void BeginBatch() override { ++batch_depth_; }
+  void EndBatch() override;
 
  private:
   void Load() const;
@@ -59,6 +76,7 @@ class FileUrlHistory : public UrlHistory {
   bool Trim() const;
   void Append(const std::string& url);
   void Rewrite();
+  void StoreRemovals();
 
   std::string path_;
   mutable bool loaded_ = false;
@@ -70,6 +88,9 @@ class FileUrlHistory : public UrlHistory {
   mutable size_t file_bytes_ = 0;
   // The file holds something a further line must not be appended to (junk, a cut last line).
   mutable bool file_needs_rewrite_ = false;
+  int batch_depth_ = 0;
+  // Removals made during a batch wait for its end to be stored.
+  bool removals_pending_ = false;
 };
 
 }  // namespace lumetta

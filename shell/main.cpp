@@ -1,11 +1,14 @@
 #include <glibmm/miscutils.h>
 #include <gtkmm/application.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
 #include "app/do_events.h"
 #include "engine/webkit_engine.h"
+#include "engine/webkit_url_cache.h"
+#include "platform/browsing_data.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"
@@ -14,6 +17,7 @@
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "platform/url_history.h"
+#include "shell/browsing_data_service.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 
@@ -21,6 +25,11 @@ int main(int argc, char** argv) {
   using namespace lumetta;
   Glib::set_prgname("lumetta");
   Glib::set_application_name("琉梅塔");
+  // The Internet Options panel's way of deleting the browsing history when no browser runs.
+  constexpr size_t kOptionLength = sizeof kDeleteBrowsingDataOption - 1;
+  if (argc > 1 && std::strncmp(argv[1], kDeleteBrowsingDataOption, kOptionLength) == 0) {
+    return RunDeleteBrowsingData(argv[1] + kOptionLength);
+  }
   // `lumetta URL` opens URL in the first window instead of the home page (the desktop file's
   // %u, xdg-open).
   const std::string first_url = argc > 1 ? argv[1] : "";
@@ -41,7 +50,10 @@ int main(int argc, char** argv) {
   SpawnLauncher launcher;
   DesktopShell shell(launcher, ProgramFolder());
   ThePlatform().shell = &shell;
+  auto url_cache = CreateWebKitUrlCache(*history);
+  ThePlatform().url_cache = url_cache.get();
   auto factory = CreateWebKitControlFactory(history.get());
+  BrowsingDataService browsing_data(*history);
 
   std::unique_ptr<MainWindows> windows;
   application->signal_activate().connect([&] {

@@ -6,7 +6,9 @@
 
 #include "engine/webkit_engine.h"
 #include "platform/url_history.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/local_server.h"
+#include "tests/support/self_signed_certificate.h"
 #include "tests/support/wait.h"
 
 namespace lumetta {
@@ -18,7 +20,11 @@ class MemoryHistory : public UrlHistory {
  public:
   void Record(const std::string& url) override { entries.push_back(url); }
   std::vector<std::string> Entries() const override { return entries; }
-  void Clear() override { entries.clear(); }
+  bool Remove(const std::string& url) override { return std::erase(entries, url) > 0; }
+  bool Clear() override {
+    entries.clear();
+    return true;
+  }
   std::vector<std::string> entries;
 };
 
@@ -228,15 +234,112 @@ TEST_F(WebKitControlTest, TwoWindowsGoingOfflineAtOnceBothGetThereAtOnce) {
   EXPECT_EQ(server_.CountRequests("/a"), 0);
 }
 
-TEST_F(WebKitControlTest, SilentRefusesTheAuthenticationPrompt) {
-  test::LocalServer::Page protected_page;
-  protected_page.status = 401;
-  protected_page.headers["WWW-Authenticate"] = "Basic realm=\"test\"";
-  protected_page.body = "<html><head><title>需要登录</title></head></html>";
-  server_.Serve("/private", protected_page);
+test::LocalServer::Page PrivatePage(const std::string& realm, const std::string& password) {
+  test::LocalServer::Page page;
+  page.body = "<html><head><title>机密页面</title></head></html>";
+  page.realm = realm;
+  page.user = "用户";
+  page.password = password;
+  page.refusal = "<html><head><title>需要登录</title></head></html>";
+  return page;
+}
+
+constexpr char kSignInTitle[] = "连接到 127.0.0.1";
+
+// The user is asked even while the control is silent: a refused answer asks again, the right
+// one opens the page, Cancel shows the server's page for the refusal.
+TEST_F(WebKitControlTest, SignInIsAskedEvenWhenSilent) {
+  server_.Serve("/private", PrivatePage("琉梅塔测试", "密码1"));
+  server_.Serve("/other", PrivatePage("别的领域", "密码2"));
   control_->SetSilent(true);
-  ASSERT_TRUE(Load(server_.Url("/private")));
+  control_->Navigate(server_.Url("/private"));
+  GtkWindow* dialog = test::WaitForWindow(kSignInTitle);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_NE(test::TextOf(dialog).find("琉梅塔测试"), std::string::npos);
+  ASSERT_TRUE(test::TypeInto(dialog, "user", "用户"));
+  ASSERT_TRUE(test::TypeInto(dialog, "password", "错误"));
+  ASSERT_TRUE(test::Click(dialog, "确定(_O)"));
+
+  ASSERT_TRUE(test::WaitUntil([&] {
+    dialog = test::WaitForWindow(kSignInTitle, 0);
+    return dialog != nullptr && test::TextOf(dialog).find("不正确") != std::string::npos;
+  }));
+  test::TypeInto(dialog, "user", "用户");
+  test::TypeInto(dialog, "password", "密码1");
+  test::Click(dialog, "确定(_O)");
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "机密页面"; }));
+  EXPECT_FALSE(test::IsShown(kSignInTitle));
+
+  control_->Navigate(server_.Url("/other"));
+  dialog = test::WaitForWindow(kSignInTitle);
+  ASSERT_NE(dialog, nullptr);
+  test::Click(dialog, "取消(_C)");
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "需要登录"; }));
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/other"));
+}
+
+// Fifty frames asking at once make one dialog; its answer serves them all.
+TEST_F(WebKitControlTest, ManyRequestsForOneRealmAskOnce) {
+  server_.Serve("/framed-private", PrivatePage("琉梅塔测试", "密码1"));
+  std::string frames = "<html><head><title>五十</title></head><body>";
+  for (int i = 0; i < 50; ++i) frames += "<iframe src=\"/framed-private\"></iframe>";
+  server_.Serve("/fifty", frames + "</body></html>");
+  int dialogs = 0;
+  control_->Navigate(server_.Url("/fifty"));
+  GtkWindow* dialog = test::WaitForWindow(kSignInTitle);
+  ASSERT_NE(dialog, nullptr);
+  ++dialogs;
+  test::TypeInto(dialog, "user", "用户");
+  test::TypeInto(dialog, "password", "密码1");
+  test::Click(dialog, "确定(_O)");
+  ASSERT_TRUE(test::WaitUntil([&] {
+    if (GtkWindow* again = test::WaitForWindow(kSignInTitle, 0);
+        again != nullptr && again != dialog) {
+      ++dialogs;
+      dialog = again;
+      test::TypeInto(dialog, "user", "用户");
+      test::TypeInto(dialog, "password", "密码1");
+      test::Click(dialog, "确定(_O)");
+    }
+    return server_.CountRequests("/framed-private") - server_.Refusals() == 50;
+  }));
+  EXPECT_EQ(dialogs, 1);
+}
+
+// A refused certificate shows the control's page and nothing of the site; only the page's
+// link accepts it, and for that host alone.
+TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
+  GTlsCertificate* certificate = test::MakeSelfSignedCertificate("127.0.0.1");
+  ASSERT_NE(certificate, nullptr);
+  test::LocalServer secure(certificate);
+  g_object_unref(certificate);
+  secure.Serve("/", "<html><head><title>安全页面</title></head></html>");
+
+  ASSERT_TRUE(Load(secure.Url("/")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "证书错误：自签名证书"; }));
+  EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+  EXPECT_EQ(secure.CountRequests("/"), 0);
+
+  RunScript("document.getElementById('continue').click()");
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
+  EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+
+  ASSERT_TRUE(Load(secure.Url("/", "localhost")));
+  EXPECT_TRUE(test::WaitUntil([&] {
+    return control_->LocationName() == "证书错误：证书与网站地址不符";
+  })) << control_->LocationName();
+  EXPECT_EQ(secure.CountRequests("/"), 1);
+}
+
+// Old Chinese sites send GBK without saying so, in the header or in the page.
+TEST_F(WebKitControlTest, PageWithoutACharsetIsReadAsGbk) {
+  test::LocalServer::Page legacy;
+  legacy.content_type = "text/html";
+  // "<title>中文网页</title>" in GBK.
+  legacy.body = "<html><head><title>\xD6\xD0\xCE\xC4\xCD\xF8\xD2\xB3</title></head></html>";
+  server_.Serve("/gbk", legacy);
+  ASSERT_TRUE(Load(server_.Url("/gbk")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "中文网页"; }));
 }
 
 TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {

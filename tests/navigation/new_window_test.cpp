@@ -23,6 +23,10 @@ class NewWindowTest : public testing::Test {
                   "<html><head><title>target</title></head><body><script>"
                   "document.title = window.opener ? 'has opener' : 'no opener';"
                   "</script></body></html>");
+    server_.Serve("/closer",
+                  "<html><head><title>closer</title></head><body>"
+                  "<button id=\"close\" onclick=\"for (var i = 0; i < 20; i++) window.close()\">"
+                  "x</button></body></html>");
     server_.Serve("/spam",
                   "<html><body><script>for (var i = 0; i < 100; i++) "
                   "window.open('/target');</script></body></html>");
@@ -82,6 +86,28 @@ TEST_F(NewWindowTest, ScriptWithoutAGestureOpensNoWindow) {
   test::RunFor(300);
   EXPECT_EQ(windows_.OpenCount(), 1u);
   EXPECT_EQ(server_.CountRequests("/target"), 0);
+}
+
+// window.close() closes a window that a page opened, however often it is called, and never the
+// window the user opened.
+TEST_F(NewWindowTest, PageClosesOnlyAWindowAPageOpened) {
+  frmMain& first = OpenWindow(server_.Url("/closer"));
+  const int live = frmMain::InstanceCount();
+  Click(first, "close");
+  test::RunFor(300);
+  ASSERT_EQ(windows_.OpenCount(), 1u);
+
+  webkit_web_view_evaluate_javascript(WEBKIT_WEB_VIEW(first.webMain.Get().GetWidget().gobj()),
+                                      "window.open('/closer')", -1, nullptr, nullptr, nullptr,
+                                      nullptr, nullptr);
+  ASSERT_TRUE(
+      test::WaitUntil([&] { return HasCaption("closer - Lumetta") && windows_.OpenCount() == 2; }));
+  frmMain& opened = windows_.OpenWindow(1);
+  ASSERT_TRUE(test::WaitUntil([&] { return opened.txtURL.Text() == server_.Url("/closer"); }));
+  Click(opened, "close");
+  EXPECT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 1; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live; }));
+  EXPECT_EQ(&windows_.OpenWindow(0), &first);
 }
 
 TEST_F(NewWindowTest, OpenerClosedWhileThePageLoads) {

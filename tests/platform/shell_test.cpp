@@ -1,5 +1,6 @@
 #include "platform/shell.h"
 
+#include <gio/gdesktopappinfo.h>
 #include <glib.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -66,6 +67,18 @@ TEST_F(DesktopShellTest, StartsNothingWhenNoStandInIsInstalled) {
   EXPECT_TRUE(launcher_.starts.empty());
 }
 
+// A downloaded file or its folder, by path: opened by the desktop's application for its type.
+TEST_F(DesktopShellTest, OpensADocumentOrFolderByItsPath) {
+  const std::string document = temp_.Write("下载/报告.pdf", "%PDF-1.4\n");
+  const std::string folder = temp_.Path() + "/下载";
+  EXPECT_FALSE(shell_.ShellExecute("open", document, "", folder, kSwShowNormal));
+  EXPECT_FALSE(shell_.ShellExecute("open", folder + "/missing.pdf", "", "", kSwShowNormal));
+  const std::string files = Install("thunar");
+  EXPECT_TRUE(shell_.ShellExecute("open", folder, "", folder, kSwShowNormal));
+  ASSERT_EQ(launcher_.starts.size(), 1u);
+  EXPECT_THAT(launcher_.starts[0].argv, ElementsAre(files, folder));
+}
+
 TEST_F(DesktopShellTest, InternetOptionsCommandLineStartsThePanelBesideTheProgram) {
   const std::string folder = temp_.Path() + "/bin";
   Install(kOptionsProgram);
@@ -75,6 +88,25 @@ TEST_F(DesktopShellTest, InternetOptionsCommandLineStartsThePanelBesideTheProgra
   ASSERT_EQ(launcher_.starts.size(), 1u);
   EXPECT_THAT(launcher_.starts[0].argv, ElementsAre(folder + "/lumetta-options"));
   EXPECT_EQ(launcher_.starts[0].working_folder, folder);
+}
+
+// vim is Debian's default for text/plain; started without a terminal it would show nothing.
+TEST(StartableExecTest, TerminalProgramsArePassedOver) {
+  for (const bool terminal : {false, true}) {
+    GKeyFile* file = g_key_file_new();
+    const std::string entry =
+        "[Desktop Entry]\nType=Application\nName=编辑器\nExec=vim %F\n"
+        "Terminal=" +
+        std::string(terminal ? "true" : "false") + "\n";
+    ASSERT_TRUE(
+        g_key_file_load_from_data(file, entry.c_str(), entry.size(), G_KEY_FILE_NONE, nullptr));
+    GDesktopAppInfo* app = g_desktop_app_info_new_from_keyfile(file);
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(StartableExec(G_APP_INFO(app)),
+              terminal ? std::nullopt : std::optional<std::string>("vim %F"));
+    g_object_unref(app);
+    g_key_file_unref(file);
+  }
 }
 
 TEST(ExecArgvTest, FieldCodes) {

@@ -128,6 +128,26 @@ TEST_F(UrlHistoryTest, ClearEmptiesAndRemovesTheFile) {
   EXPECT_THAT(FileUrlHistory(path_).Entries(), ElementsAre("http://b.test/"));
 }
 
+// Removals in a batch are stored once at its end; removed addresses never come back, not even
+// after a later visit is appended.
+TEST_F(UrlHistoryTest, RemovedAddressesStayGone) {
+  WriteFile("http://a.test/\nhttp://百度.test/\nhttp://c.test/\nhttp://a.test/\n");
+  FileUrlHistory history(path_);
+  std::vector<std::string> removed;
+  history.signal_removed().connect([&](const std::string& url) { removed.push_back(url); });
+  history.BeginBatch();
+  EXPECT_TRUE(history.Remove("http://a.test/"));
+  EXPECT_TRUE(history.Remove("http://c.test/"));
+  EXPECT_FALSE(history.Remove("http://unknown.test/"));
+  history.EndBatch();
+  EXPECT_THAT(removed, ElementsAre("http://a.test/", "http://c.test/"));
+  EXPECT_EQ(FileContents(), "http://百度.test/\n");
+  EXPECT_TRUE(history.Remove("http://百度.test/"));
+  EXPECT_EQ(FileContents(), "");
+  history.Record("http://d.test/");
+  EXPECT_THAT(FileUrlHistory(path_).Entries(), ElementsAre("http://d.test/"));
+}
+
 TEST_F(UrlHistoryTest, ClearWithoutLoadingDropsTheFile) {
   WriteFile("http://a.test/\n");
   FileUrlHistory history(path_);

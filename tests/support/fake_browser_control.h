@@ -40,6 +40,16 @@ class FakeBrowserControl : public BrowserControl {
   std::string LocationName() const override { return location_name; }
   std::string LocationURL() const override { return location_url; }
   void GrabFocus() override { area_.grab_focus(); }
+  // Recorded as "SetBodyStyleCssText css_text" and "GetDocumentElementInnerHTML".
+  Status SetBodyStyleCssText(const std::string& css_text) override {
+    calls.push_back("SetBodyStyleCssText " + css_text);
+    return document_status;
+  }
+  Status GetDocumentElementInnerHTML(std::string& markup) override {
+    calls.push_back("GetDocumentElementInnerHTML");
+    if (!document_status.Failed()) markup = document_markup;
+    return document_status;
+  }
   std::unique_ptr<BrowserControl> CreateRelated() override {
     return std::make_unique<FakeBrowserControl>();
   }
@@ -54,6 +64,9 @@ class FakeBrowserControl : public BrowserControl {
   bool exec_wb_succeeds = true;
   std::string location_name;
   std::string location_url;
+  // What the document calls answer.
+  Status document_status;
+  std::string document_markup;
 
  private:
   bool Record(const std::string& call) {

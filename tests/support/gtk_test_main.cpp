@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
   g_setenv("XDG_DATA_HOME", (profile.Path() + "/data").c_str(), TRUE);
   g_setenv("XDG_CACHE_HOME", (profile.Path() + "/cache").c_str(), TRUE);
   g_setenv("XDG_CONFIG_DIRS", (profile.Path() + "/etc").c_str(), TRUE);
+  // Dialogs such as the file chooser keep their settings in memory, not in the user's.
+  g_setenv("GSETTINGS_BACKEND", "memory", TRUE);
   if (!testing::GTEST_FLAG(list_tests)) {
     if (!gtk_init_check(&argc, &argv)) {
       fprintf(stderr, "no display: run the tests under xvfb-run\n");

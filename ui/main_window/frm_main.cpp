@@ -65,6 +65,10 @@ void frmMain::ConnectEvents() {
   Connect(Activate, [this] { webMain->GrabFocus(); });
   Connect(picMainWeb.DblClick, [this] { Unload(); });
   Connect(mnuMainFileExit.Click, [this](int) { Unload(); });
+  // A page may close only a window that a page's own request opened, as browsers allow.
+  Connect(webMain->WindowClosing, [this] {
+    if (skip_start_page_) Unload();
+  });
   for (auto& [index, button] : imgToolBar) {
     Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -30,6 +31,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
 
   // The address the window opens when it loads; empty means the home page.
   std::string mstrURLNewWindow;
+  // The page-zoom percentage last chosen in this window; 0 until the first page-zoom command.
+  int32_t mlngPageZoom = 0;
 
   // Loads the window (Form_Load) without showing it, the first time only. False when the
   // window is closed by then.
@@ -41,8 +44,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   // Opens a new main window on `url`, with the keyboard focus in its address box.
   void DoAddNewWindow(const std::string& url);
 
-  // The window opens the address its control is given instead of the start page: for a
-  // window that a page's new-window request makes.
+  // The window opens the address its control is given instead of the start page, and its page
+  // may close it: for a window that a page's new-window request makes.
   void SkipStartPage() { skip_start_page_ = true; }
 
   WindowHost& Host() const { return host_; }
