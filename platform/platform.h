@@ -8,6 +8,8 @@ class MessageBox;
 class ShellFolders;
 class FavoritesDialogs;
 class Shell;
+class SkinComponent;
+class FileDialog;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -18,6 +20,8 @@ struct Platform {
   ShellFolders* shell_folders = nullptr;
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
+  SkinComponent* skins = nullptr;
+  FileDialog* file_dialog = nullptr;
 };
 
 Platform& ThePlatform();
