@@ -1,10 +1,21 @@
 #pragma once
 
+#include <chrono>
+
 namespace lumetta {
 
 // Runs the main context until nothing is pending, then returns. Any window may be closed while
 // this runs: callers that touch their window afterwards check it is still open first.
 void DoEvents();
+
+// How often DoEvents has run in this process and the time the main loop ran in it, a yield
+// inside another counted once: what a routine that yields did itself is its whole time less the
+// yields'.
+struct YieldTally {
+  long count = 0;
+  std::chrono::steady_clock::duration time{};
+};
+YieldTally Yields();
 
 // Marks a stretch in which the main loop runs nested (DoEvents, modal dialogs). Closed windows
 // are destroyed only when no such stretch is on the stack, so a handler that yielded never

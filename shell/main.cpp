@@ -13,6 +13,7 @@
 #include "platform/program_folder.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
+#include "platform/skin.h"
 #include "platform/url_history.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   SpawnLauncher launcher;
   DesktopShell shell(launcher, ProgramFolder());
   ThePlatform().shell = &shell;
+  CssSkinComponent skins;
+  ThePlatform().skins = &skins;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;
