@@ -7,6 +7,7 @@
 #include "app/do_events.h"
 #include "engine/webkit_engine.h"
 #include "platform/favorites_dialogs.h"
+#include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
   ThePlatform().shell = &shell;
   CssSkinComponent skins;
   ThePlatform().skins = &skins;
+  GtkFileDialog file_dialog;
+  ThePlatform().file_dialog = &file_dialog;
   auto factory = CreateWebKitControlFactory(history.get());
 
   std::unique_ptr<MainWindows> windows;

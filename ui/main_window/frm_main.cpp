@@ -150,8 +150,10 @@ void frmMain::Detach() {
   Window().hide();
 }
 
-void frmMain::DoAddNewWindow(const std::string& url) {
-  frmMain& window = host_.CreateMainWindow();
+void frmMain::DoAddNewWindow(const std::string& url) { AddNewMainWindow(host_, url); }
+
+void AddNewMainWindow(WindowHost& host, const std::string& url) {
+  frmMain& window = host.CreateMainWindow();
   window.mstrURLNewWindow = url;
   const std::weak_ptr<void> alive = window.Alive();
   window.Show();

@@ -82,4 +82,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   size_t tracked_live_ = 0;
 };
 
+// Opens a new main window of `host` on `url`, with the keyboard focus in its address box: what
+// DoAddNewWindow does, for a caller without a main window at hand.
+void AddNewMainWindow(WindowHost& host, const std::string& url);
+
 }  // namespace lumetta
