@@ -8,10 +8,10 @@
 #include <gtkmm/menuitem.h>
 #include <gtkmm/window.h>
 
-#include <cstdio>
 #include <string>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/text_color.h"
 
 namespace lumetta {
 namespace {
@@ -20,16 +20,6 @@ constexpr char kSheet[] =
     "label { color: #102030; } menu { color: #405060; } "
     "menuitem { color: #203040; }";
 constexpr char kSkinColor[] = "#102030";
-
-// The text colour of a widget's own node, as "#rrggbb".
-std::string ColorOf(Gtk::Widget& widget) {
-  auto context = widget.get_style_context();
-  const Gdk::RGBA color = context->get_color(context->get_state());
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", color.get_red_u() >> 8,
-                color.get_green_u() >> 8, color.get_blue_u() >> 8);
-  return text;
-}
 
 struct LoadCase {
   const char* name;
@@ -58,9 +48,9 @@ TEST_P(CssSkinLoadTest, LoadsOnlyWholeStyleSheets) {
   window.add(label);
   ASSERT_TRUE(skin.Apply(window));
   if (*c.label_color != '\0') {
-    EXPECT_EQ(ColorOf(label), c.label_color);
+    EXPECT_EQ(test::TextColorOf(label), c.label_color);
   } else {
-    EXPECT_NE(ColorOf(label), kSkinColor);
+    EXPECT_NE(test::TextColorOf(label), kSkinColor);
   }
 }
 
@@ -114,25 +104,25 @@ TEST(CssSkinApplyTest, StylesTheWindowItsMenusDialogsAndLaterWidgetsOnly) {
   TestWindow other;
   ASSERT_TRUE(skin.Apply(skinned.window));
 
-  EXPECT_EQ(ColorOf(skinned.label), kSkinColor);
-  EXPECT_EQ(ColorOf(skinned.first), "#203040");
-  EXPECT_EQ(ColorOf(skinned.menu), "#405060");
-  EXPECT_NE(ColorOf(other.label), kSkinColor);
-  EXPECT_NE(ColorOf(other.first), "#203040");
+  EXPECT_EQ(test::TextColorOf(skinned.label), kSkinColor);
+  EXPECT_EQ(test::TextColorOf(skinned.first), "#203040");
+  EXPECT_EQ(test::TextColorOf(skinned.menu), "#405060");
+  EXPECT_NE(test::TextColorOf(other.label), kSkinColor);
+  EXPECT_NE(test::TextColorOf(other.first), "#203040");
 
   // Widgets that join the window later: a favorites entry, a new submenu, a label.
   Gtk::MenuItem entry("收藏");
   skinned.menu.append(entry);
-  EXPECT_EQ(ColorOf(entry), "#203040");
+  EXPECT_EQ(test::TextColorOf(entry), "#203040");
   Gtk::Menu submenu;
   Gtk::MenuItem sub_entry("子项");
   entry.set_submenu(submenu);
   submenu.append(sub_entry);
-  EXPECT_EQ(ColorOf(submenu), "#405060");
-  EXPECT_EQ(ColorOf(sub_entry), "#203040");
+  EXPECT_EQ(test::TextColorOf(submenu), "#405060");
+  EXPECT_EQ(test::TextColorOf(sub_entry), "#203040");
   Gtk::Label late("后来");
   skinned.box.pack_start(late);
-  EXPECT_EQ(ColorOf(late), kSkinColor);
+  EXPECT_EQ(test::TextColorOf(late), kSkinColor);
 
   // A dialog opened for the window shows with its skin; one for another window does not. A
   // window shown for one and then for the other follows (GTK reuses its tool-tip windows).
@@ -141,11 +131,11 @@ TEST(CssSkinApplyTest, StylesTheWindowItsMenusDialogsAndLaterWidgetsOnly) {
   dialog.add(text);
   dialog.set_transient_for(skinned.window);
   dialog.show_all();
-  EXPECT_EQ(ColorOf(text), kSkinColor);
+  EXPECT_EQ(test::TextColorOf(text), kSkinColor);
   dialog.hide();
   dialog.set_transient_for(other.window);
   dialog.show();
-  EXPECT_NE(ColorOf(text), kSkinColor);
+  EXPECT_NE(test::TextColorOf(text), kSkinColor);
   dialog.hide();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/main_window/apply_skin.h"
 
 #include <gdkmm/pixbuf.h>
+#include <glibmm/main.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "platform/program_folder.h"
 #include "tests/favorites/favorites_fixture.h"
 #include "tests/support/redirected_skins.h"
+#include "tests/support/text_color.h"
 #include "tests/support/wait.h"
 
 namespace lumetta {
@@ -21,16 +23,6 @@ namespace {
 
 // The controls a main window holds at design time, menu items and control array members included.
 constexpr size_t kDesignControls = 87;
-
-// The text colour of a widget's own node, as "#rrggbb".
-std::string ColorOf(Gtk::Widget& widget) {
-  auto context = widget.get_style_context();
-  const Gdk::RGBA color = context->get_color(context->get_state());
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", color.get_red_u() >> 8,
-                color.get_green_u() >> 8, color.get_blue_u() >> 8);
-  return text;
-}
 
 // Main windows whose skin file is a test's own, with favorites.
 class ApplySkinTest : public test::FavoritesWindowTest {
@@ -57,7 +49,7 @@ TEST_F(ApplySkinTest, PaintsPictureBoxesAndYieldsOncePerControl) {
   EXPECT_EQ(Yields().count - yields, static_cast<long>(kDesignControls + 3));
 
   EXPECT_EQ(skins_.loads, std::vector<std::string>{ProgramFolder() + "/skin.skn"});
-  EXPECT_EQ(ColorOf(form.mnuMainFileOpen.Item()), "#a00000");
+  EXPECT_EQ(test::TextColorOf(form.mnuMainFileOpen.Item()), "#a00000");
   EXPECT_EQ(form.BackColor(), kPanelColor);
   std::vector<std::string> painted;
   for (Control* control : form.GetControls()) {
@@ -72,18 +64,13 @@ TEST_F(ApplySkinTest, PaintsPictureBoxesAndYieldsOncePerControl) {
   Shortcut("腾讯.url", "https://www.qq.com/");
   LoadAllFavorite(form);
   PlaceFavoriteEntries(form);
-  EXPECT_EQ(ColorOf(form.mnuMainFavoriteUser(4).Item()), "#a00000");
+  EXPECT_EQ(test::TextColorOf(form.mnuMainFavoriteUser(4).Item()), "#a00000");
 }
 
 TEST_F(ApplySkinTest, WindowClosedDuringTheWalkIsLeftAlone) {
   frmMain& form = windows_.CreateMainWindow();
   const int live = frmMain::InstanceCount();
-  g_idle_add(
-      [](gpointer window) {
-        static_cast<frmMain*>(window)->Unload();
-        return G_SOURCE_REMOVE;
-      },
-      &form);
+  Glib::signal_idle().connect_once([&form] { form.Unload(); });
   const long yields = Yields().count;
   form.ApplySkin(form);
   EXPECT_EQ(Yields().count - yields, 1);
@@ -99,10 +86,10 @@ TEST_F(ApplySkinTest, SkinReplacedReachesOnlyTheNextWindow) {
   frmMain& second = OpenWindow();
   RemoveSkin();
   frmMain& third = OpenWindow();
-  EXPECT_EQ(ColorOf(first.mnuMainFileOpen.Item()), "#a00000");
-  EXPECT_EQ(ColorOf(second.mnuMainFileOpen.Item()), "#00a000");
-  EXPECT_NE(ColorOf(third.mnuMainFileOpen.Item()), "#a00000");
-  EXPECT_NE(ColorOf(third.mnuMainFileOpen.Item()), "#00a000");
+  EXPECT_EQ(test::TextColorOf(first.mnuMainFileOpen.Item()), "#a00000");
+  EXPECT_EQ(test::TextColorOf(second.mnuMainFileOpen.Item()), "#00a000");
+  EXPECT_NE(test::TextColorOf(third.mnuMainFileOpen.Item()), "#a00000");
+  EXPECT_NE(test::TextColorOf(third.mnuMainFileOpen.Item()), "#00a000");
   EXPECT_EQ(skins_.loads.size(), 3u);
 }
 

@@ -158,12 +158,7 @@ TEST_F(OpenDialogTest, SecondClickWhileTheFirstOpensItsWindowOpensNothingMore) {
   frmOpen& dialog = ShowDialog(form);
   const size_t made = factory_.made.size();
   // Arrives while the new window's load yields.
-  g_idle_add(
-      [](gpointer data) {
-        static_cast<frmOpen*>(data)->cmdConfirm.PerformClick();
-        return G_SOURCE_REMOVE;
-      },
-      &dialog);
+  Glib::signal_idle().connect_once([&dialog] { dialog.cmdConfirm.PerformClick(); });
   Confirm(dialog, "http://once.example/");
   EXPECT_EQ(NewWindowNavigations(made), std::vector<Calls>{{"http://once.example/"}});
   EXPECT_EQ(windows_.OpenDialog(), nullptr);
