@@ -9,6 +9,8 @@ class ShellFolders;
 class FavoritesDialogs;
 class Shell;
 class UrlCache;
+class SkinComponent;
+class FileDialog;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -20,6 +22,8 @@ struct Platform {
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
   UrlCache* url_cache = nullptr;
+  SkinComponent* skins = nullptr;
+  FileDialog* file_dialog = nullptr;
 };
 
 Platform& ThePlatform();

@@ -1,11 +1,10 @@
 #include "ui/controls/text_box.h"
 
 #include <gdk/gdkkeysyms.h>
-#include <gtkmm/cssprovider.h>
-#include <gtkmm/stylecontext.h>
 #include <gtkmm/window.h>
 
 #include "ui/controls/form.h"
+#include "ui/controls/program_style.h"
 
 namespace lumetta {
 
@@ -14,18 +13,6 @@ namespace {
 // The boxes are laid out at classic heights (19 pixels); the theme's padding would not fit.
 constexpr char kTextBoxCss[] =
     "entry.lumetta-textbox { min-height: 0; padding-top: 0; padding-bottom: 0; }";
-
-void InstallTextBoxStyle() {
-  static bool installed = false;
-  if (installed) return;
-  auto screen = Gdk::Screen::get_default();
-  if (!screen) return;
-  auto provider = Gtk::CssProvider::create();
-  provider->load_from_data(kTextBoxCss);
-  Gtk::StyleContext::add_provider_for_screen(screen, provider,
-                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-  installed = true;
-}
 
 int ShiftOf(guint state) {
   return ((state & GDK_SHIFT_MASK) ? kShiftMask : 0) |
@@ -69,7 +56,7 @@ int KeyCodeOf(guint keyval) {
 }
 
 TextBox::TextBox(std::string name, int index) : Control(std::move(name), "TextBox", index) {
-  InstallTextBoxStyle();
+  AddProgramStyle(kTextBoxCss);
   entry_.get_style_context()->add_class("lumetta-textbox");
   entry_.set_width_chars(1);
   entry_.signal_focus_in_event().connect(sigc::mem_fun(*this, &TextBox::OnFocusIn));
