@@ -4,6 +4,7 @@
 #include <gtkmm/entrycompletion.h>
 #include <gtkmm/liststore.h>
 
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 
@@ -26,13 +27,19 @@ const Columns& TheColumns() {
 
 // One list for every address box of the process, following the history as it grows and as
 // addresses are removed from it.
-class HistoryModel {
+class HistoryModel : public sigc::trackable {
  public:
-  explicit HistoryModel(UrlHistory& history) : store_(Gtk::ListStore::create(TheColumns())) {
+  explicit HistoryModel(UrlHistory& history)
+      : history_(&history), store_(Gtk::ListStore::create(TheColumns())) {
     for (const std::string& address : history.Entries()) Append(address);
-    history.signal_recorded().connect(sigc::mem_fun(*this, &HistoryModel::Append));
+    recorded_ = history.signal_recorded().connect(sigc::mem_fun(*this, &HistoryModel::Append));
     history.signal_removed().connect(sigc::mem_fun(*this, &HistoryModel::Remove));
     history.signal_cleared().connect(sigc::mem_fun(*this, &HistoryModel::Clear));
+  }
+
+  // Whether the list follows `history`; a history that went away cut the connection.
+  bool Follows(const UrlHistory& history) const {
+    return history_ == &history && recorded_.connected();
   }
 
   Glib::RefPtr<Gtk::ListStore> Store() const { return store_; }
@@ -58,6 +65,8 @@ class HistoryModel {
     rows_.clear();
   }
 
+  const UrlHistory* history_;
+  sigc::connection recorded_;
   Glib::RefPtr<Gtk::ListStore> store_;
   std::unordered_map<std::string, Gtk::TreeIter> rows_;
 };
@@ -94,11 +103,15 @@ bool CompletionMatches(const std::string& address, const std::string& typed) {
 void SetAutoComplete(Gtk::Entry& box, int flags) {
   UrlHistory* history = ThePlatform().url_history;
   if ((flags & kShacfUrlHistory) == 0 || history == nullptr) return;
-  static HistoryModel model(*history);
+  // Made again only when the history it follows is replaced: the program has one for its life.
+  static std::unique_ptr<HistoryModel> model;
+  if (!model || !model->Follows(*history)) model = std::make_unique<HistoryModel>(*history);
   auto completion = Gtk::EntryCompletion::create();
-  completion->set_model(model.Store());
+  completion->set_model(model->Store());
   completion->set_text_column(TheColumns().address);
   completion->set_minimum_key_length(1);
+  // The suggestion the arrows highlight stands in the box, so Enter opens what the box shows.
+  completion->set_inline_selection(true);
   completion->set_match_func(
       [](const Glib::ustring& typed, const Gtk::TreeModel::const_iterator& row) {
         return CompletionMatches(Glib::ustring((*row)[TheColumns().address]), typed);

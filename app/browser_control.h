@@ -46,6 +46,9 @@ class BrowserControl {
   virtual bool GoForward() = 0;
   virtual bool Refresh() = 0;
   virtual bool Stop() = 0;
+  // Runs the script of a javascript: address in the current page, as a bookmarklet. Navigate
+  // refuses such addresses: they run only when the user keeps them as favorites.
+  virtual bool RunBookmarklet(const std::string& url) = 0;
   // Runs command `command` (kOleCmdId...) on the current document, with `input` where the
   // command takes an argument; it may show the control's own dialog. Nothing is written to
   // `output` by the commands the program uses. False when the control cannot do the command.

@@ -10,6 +10,7 @@ namespace lumetta {
 namespace {
 
 int yield_depth = 0;
+YieldTally tally;
 std::vector<std::pair<void (*)(void*), void*>> deferred;
 bool idle_scheduled = false;
 
@@ -40,10 +41,16 @@ YieldScope::~YieldScope() {
 }
 
 void DoEvents() {
-  YieldScope scope;
-  for (int i = 0; i < kMaxIterations && g_main_context_pending(nullptr); ++i) {
-    g_main_context_iteration(nullptr, FALSE);
+  const bool outermost = yield_depth == 0;
+  const auto start = std::chrono::steady_clock::now();
+  {
+    YieldScope scope;
+    for (int i = 0; i < kMaxIterations && g_main_context_pending(nullptr); ++i) {
+      g_main_context_iteration(nullptr, FALSE);
+    }
   }
+  ++tally.count;
+  if (outermost) tally.time += std::chrono::steady_clock::now() - start;
 }
 
 bool RunUntil(const std::function<bool()>& finished, unsigned timeout_ms) {
@@ -60,6 +67,8 @@ bool RunUntil(const std::function<bool()>& finished, unsigned timeout_ms) {
   if (!timed_out) g_source_remove(timer);
   return finished();
 }
+
+YieldTally Yields() { return tally; }
 
 void RunAfterYields(void (*task)(void*), void* data) {
   deferred.emplace_back(task, data);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 namespace lumetta {
@@ -11,6 +12,15 @@ void DoEvents();
 // Runs the main loop until `finished()` holds or `timeout_ms` has passed, and gives finished().
 // Windows that close meanwhile are destroyed only after the caller has returned.
 bool RunUntil(const std::function<bool()>& finished, unsigned timeout_ms);
+
+// How often DoEvents has run in this process and the time the main loop ran in it, a yield
+// inside another counted once: what a routine that yields did itself is its whole time less the
+// yields'.
+struct YieldTally {
+  long count = 0;
+  std::chrono::steady_clock::duration time{};
+};
+YieldTally Yields();
 
 // Marks a stretch in which the main loop runs nested (DoEvents, modal dialogs). Closed windows
 // are destroyed only when no such stretch is on the stack, so a handler that yielded never

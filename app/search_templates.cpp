@@ -7,11 +7,13 @@ namespace lumetta {
 
 namespace {
 
-// The engines' international hosts: their China sites no longer serve web search.
+// The engines' international hosts: their China sites no longer serve web search. Over
+// https, so that the keyword, the one thing typed here that must stay private, never crosses the
+// network in clear.
 constexpr std::array<const char*, kSearchEngineCount> kSearchTemplates = {
-    "http://www.baidu.com/baidu?wd=<searchstring>&tn=brintal_dg",
-    "http://search.yahoo.com/search?p=<searchstring>",
-    "http://www.google.com/search?q=<searchstring>",
+    "https://www.baidu.com/baidu?wd=<searchstring>&tn=brintal_dg",
+    "https://search.yahoo.com/search?p=<searchstring>",
+    "https://www.google.com/search?q=<searchstring>",
 };
 
 constexpr std::string_view kSpace = " ";

@@ -2,7 +2,6 @@
 //
 //   favorites_bench [--runs N] [--open] [SIZE...]   (default: 7 runs of 500 and of 32767)
 
-#include <fcntl.h>
 #include <glib.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 
 #include "app/do_events.h"
 #include "display_main.h"
+#include "favorite_shortcuts.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
 #include "platform/shell_folders.h"
@@ -33,25 +33,6 @@ using Clock = std::chrono::steady_clock;
 constexpr int kDefaultRuns = 7;
 constexpr int kMaxRuns = 1000;
 constexpr int kDefaultSizes[] = {500, kMaxFavoriteEntries};
-
-// Shortcuts as Internet Explorer writes them, with Chinese names, until the folder holds `count`.
-bool FillFolder(const std::string& folder, int from, int count) {
-  char name[128];
-  char contents[256];
-  for (int i = from; i < count; ++i) {
-    std::snprintf(name, sizeof name, "%s/示例网站 第%05d页.url", folder.c_str(), i + 1);
-    const int length = std::snprintf(
-        contents, sizeof contents,
-        "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\n"
-        "IDList=\r\nURL=https://www.example.com/page/%05d\r\n",
-        i + 1);
-    const int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = write(fd, contents, static_cast<size_t>(length)) == length;
-    if (close(fd) != 0 || !written) return false;
-  }
-  return true;
-}
 
 double Milliseconds(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -163,7 +144,7 @@ int Main(int argc, char** argv) {
   int failures = 0;
   int filled = 0;
   for (const int size : sizes) {
-    if (!FillFolder(favorites, filled, size)) {
+    if (!WriteFavoriteShortcuts(favorites, filled, size)) {
       std::fprintf(stderr, "cannot write the shortcuts\n");
       return 1;
     }

@@ -50,7 +50,8 @@ std::optional<std::string> FileUrlFor(std::string path) {
 
 std::optional<std::string> FixUpAddress(const std::string& text) {
   const std::string_view address = TrimBlanks(text);
-  if (address.empty()) return std::string("about:blank");
+  // A stray Enter in a cleared address box must not throw the page away.
+  if (address.empty()) return std::nullopt;
   if (address[0] == '/' || address == "~" || address.substr(0, 2) == "~/") {
     return FileUrlFor(std::string(address));
   }

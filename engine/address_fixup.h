@@ -5,9 +5,9 @@
 
 namespace lumetta {
 
-// Turns what a user typed into an address the engine can load: blanks around it dropped, an
-// empty text is about:blank, a file path becomes a file: URL, text without a scheme is taken as
-// a web address. Gives nothing for addresses the control refuses to load (javascript:).
+// Turns what a user typed into an address the engine can load: blanks around it dropped, a file
+// path becomes a file: URL, text without a scheme is taken as a web address. Gives nothing for
+// what the control refuses to load: blank text, and javascript: addresses.
 std::optional<std::string> FixUpAddress(const std::string& text);
 
 }  // namespace lumetta

@@ -1,6 +1,7 @@
 #include "engine/offline_filter.h"
 
 #include <string>
+#include <vector>
 
 #include "app/do_events.h"
 
@@ -32,20 +33,26 @@ WebKitUserContentFilter* OfflineFilter::Get() {
                                           &OfflineFilter::OnSaved, this);
     g_bytes_unref(rules);
   }
-  // Compilation takes a few milliseconds; the caller needs the filter before it goes on.
+  // Compilation takes a few milliseconds; the caller needs the filter before it goes on. Other
+  // windows may ask for it while this one waits: each waits in a loop of its own, and all of
+  // them end when it is ready.
   YieldScope scope;
-  waiting_ = g_main_loop_new(nullptr, FALSE);
-  const guint timeout = g_timeout_add(
+  Waiter waiter;
+  waiter.loop = g_main_loop_new(nullptr, FALSE);
+  waiter.timeout = g_timeout_add(
       kCompileTimeoutMs,
-      [](gpointer loop) {
-        g_main_loop_quit(static_cast<GMainLoop*>(loop));
+      [](gpointer data) {
+        auto* waiter = static_cast<Waiter*>(data);
+        waiter->timeout = 0;
+        g_main_loop_quit(waiter->loop);
         return G_SOURCE_REMOVE;
       },
-      waiting_);
-  g_main_loop_run(waiting_);
-  if (filter_ != nullptr || failed_) g_source_remove(timeout);
-  g_main_loop_unref(waiting_);
-  waiting_ = nullptr;
+      &waiter);
+  waiters_.push_back(&waiter);
+  if (filter_ == nullptr && !failed_) g_main_loop_run(waiter.loop);
+  std::erase(waiters_, &waiter);
+  if (waiter.timeout != 0) g_source_remove(waiter.timeout);
+  g_main_loop_unref(waiter.loop);
   return filter_;
 }
 
@@ -58,7 +65,7 @@ void OfflineFilter::OnSaved(GObject* store, GAsyncResult* result, gpointer data)
     self->failed_ = true;
     g_error_free(error);
   }
-  if (self->waiting_ != nullptr) g_main_loop_quit(self->waiting_);
+  for (Waiter* waiter : self->waiters_) g_main_loop_quit(waiter->loop);
 }
 
 }  // namespace lumetta

@@ -2,6 +2,8 @@
 
 #include <webkit2/webkit2.h>
 
+#include <vector>
+
 namespace lumetta {
 
 // The content filter that blocks every network request of a view while it works offline.
@@ -17,11 +19,16 @@ class OfflineFilter {
   WebKitUserContentFilter* Get();
 
  private:
+  struct Waiter {
+    GMainLoop* loop = nullptr;
+    guint timeout = 0;
+  };
+
   static void OnSaved(GObject* store, GAsyncResult* result, gpointer self);
 
   WebKitUserContentFilterStore* store_ = nullptr;
   WebKitUserContentFilter* filter_ = nullptr;
-  GMainLoop* waiting_ = nullptr;
+  std::vector<Waiter*> waiters_;
   bool failed_ = false;
 };
 

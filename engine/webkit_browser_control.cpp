@@ -20,12 +20,24 @@ constexpr char kDefaultCharset[] = "GB18030";
 
 // Frame documents report their completion from a script world of our own, which page scripts
 // cannot reach, so a page cannot fake the reports. The top document is covered by the view's
-// own load events.
+// own load events; once its markup is read it reports its title and whether it has a title
+// element, so that an empty title can be told from none. The engine's own title may come later.
 constexpr char kScriptWorld[] = "lumetta";
 constexpr char kFrameLoadHandler[] = "frameLoad";
-constexpr char kFrameLoadScript[] = R"(
+constexpr char kDocumentTitleHandler[] = "documentTitle";
+constexpr char kTitleQuery[] =
+    "({title: document.title, element: document.getElementsByTagName('title').length > 0})";
+
+std::string FrameReportScript() {
+  return std::string(R"(
 (function () {
-  if (window === window.top) return;
+  if (window === window.top) {
+    document.addEventListener('DOMContentLoaded', function () {
+      window.webkit.messageHandlers.documentTitle.postMessage()") +
+         kTitleQuery + R"();
+    });
+    return;
+  }
   window.addEventListener('load', function () {
     var href = location.href;
     if (href === 'about:blank' || href === 'about:srcdoc') return;
@@ -33,6 +45,7 @@ constexpr char kFrameLoadScript[] = R"(
   });
 })();
 )";
+}
 
 std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
@@ -97,6 +110,8 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
 WebKitBrowserControl::~WebKitBrowserControl() {
   commands_.reset();
   sign_in_.reset();
+  g_cancellable_cancel(cancellable_);
+  g_object_unref(cancellable_);
   g_signal_handlers_disconnect_by_data(view_, this);
   g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
   g_signal_handlers_disconnect_by_data(content_manager_, this);
@@ -111,8 +126,12 @@ void WebKitBrowserControl::InstallFrameReports() {
                    G_CALLBACK(&WebKitBrowserControl::OnFrameLoad), this);
   webkit_user_content_manager_register_script_message_handler_in_world(
       content_manager_, kFrameLoadHandler, kScriptWorld);
+  g_signal_connect(content_manager_, "script-message-received::documentTitle",
+                   G_CALLBACK(&WebKitBrowserControl::OnDocumentTitle), this);
+  webkit_user_content_manager_register_script_message_handler_in_world(
+      content_manager_, kDocumentTitleHandler, kScriptWorld);
   WebKitUserScript* script = webkit_user_script_new_for_world(
-      kFrameLoadScript, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
+      FrameReportScript().c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kScriptWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(content_manager_, script);
   webkit_user_script_unref(script);
@@ -166,6 +185,23 @@ bool WebKitBrowserControl::Stop() {
   return true;
 }
 
+bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
+  constexpr std::string_view kScheme = "javascript:";
+  if (url.size() < kScheme.size() ||
+      g_ascii_strncasecmp(url.c_str(), kScheme.data(), kScheme.size()) != 0) {
+    return false;
+  }
+  // Bookmarklets keep their script percent-encoded; one with a stray "%" is taken as written.
+  const std::string encoded = url.substr(kScheme.size());
+  char* decoded = g_uri_unescape_string(encoded.c_str(), nullptr);
+  const std::string script = decoded != nullptr ? decoded : encoded;
+  g_free(decoded);
+  // In the page's own world: a bookmarklet works on the page's scripts and document.
+  webkit_web_view_evaluate_javascript(view_, script.c_str(), static_cast<gssize>(script.size()),
+                                      nullptr, nullptr, nullptr, nullptr, nullptr);
+  return true;
+}
+
 bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t> input,
                                   int32_t* output) {
   switch (command) {
@@ -212,7 +248,8 @@ void WebKitBrowserControl::SetOffline(bool value) {
 
 std::string WebKitBrowserControl::LocationName() const {
   const std::string title = Text(webkit_web_view_get_title(view_));
-  return title.empty() ? LocationURL() : title;
+  if (!title.empty() || has_title_element_) return title;
+  return LocationURL();
 }
 
 std::string WebKitBrowserControl::LocationURL() const {
@@ -244,13 +281,16 @@ void WebKitBrowserControl::RaiseCommandStates() {
   if (forward_changed) CommandStateChange.emit(kCscNavigateForward, forward);
 }
 
-// A page without a title is named by its address. An error page is named only by its own title,
+// The engine empties the title when a document commits, before the document's own title is
+// read: a title is reported once it is known. An empty title element gives an empty title; a
+// document without one is named by its address. An error page is named only by its own title,
 // so the window can recognise it before the address would replace the caption.
-void WebKitBrowserControl::RaiseTitle() {
-  std::string text = Text(webkit_web_view_get_title(view_));
+void WebKitBrowserControl::RaiseTitle() { RaiseTitle(Text(webkit_web_view_get_title(view_))); }
+
+void WebKitBrowserControl::RaiseTitle(std::string text) {
   if (text.empty()) {
-    if (showing_error_page_ || error_page_pending_) return;
-    text = LocationURL();
+    if (!title_settled_ || showing_error_page_ || error_page_pending_) return;
+    if (!has_title_element_) text = LocationURL();
   }
   if (last_title_ == text) return;
   last_title_ = text;
@@ -313,6 +353,9 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
   switch (event) {
     case WEBKIT_LOAD_STARTED:
       self->load_failed_ = false;
+      // The engine may empty the title before the new document commits.
+      self->title_settled_ = false;
+      self->document_committed_ = false;
       break;
     case WEBKIT_LOAD_REDIRECTED:
       break;
@@ -323,11 +366,14 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
       if (!self->showing_error_page_ && uri != "about:blank" && self->shared_->history) {
         self->shared_->history->Record(uri);
       }
-      self->RaiseTitle();
+      self->document_committed_ = true;
+      self->title_settled_ = false;
+      self->has_title_element_ = false;
       self->RaiseCommandStates();
       break;
     }
     case WEBKIT_LOAD_FINISHED:
+      if (!self->title_settled_) self->QueryTitleElement();
       self->RaiseCommandStates();
       // A failed or stopped load finishes too; an error page shown for it completes on its own.
       if (!self->load_failed_) self->DocumentComplete.emit(self->LocationURL());
@@ -400,6 +446,59 @@ gboolean WebKitBrowserControl::OnPermission(WebKitWebView*, WebKitPermissionRequ
   if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
   webkit_permission_request_deny(request);
   return TRUE;
+}
+
+// A stopped load leaves the document that was there; a new document that has not said whether it
+// has a title element is asked, after any report still on its way.
+void WebKitBrowserControl::QueryTitleElement() {
+  if (!document_committed_) {
+    title_settled_ = true;
+    return;
+  }
+  webkit_web_view_evaluate_javascript(view_, kTitleQuery, -1, kScriptWorld, nullptr, cancellable_,
+                                      &WebKitBrowserControl::OnTitleElementAnswer, this);
+}
+
+void WebKitBrowserControl::OnTitleElementAnswer(GObject* view, GAsyncResult* result,
+                                                gpointer data) {
+  GError* error = nullptr;
+  JSCValue* value =
+      webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
+  const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+  if (error != nullptr) g_error_free(error);
+  // Cancelled when the control is gone.
+  if (!cancelled) {
+    auto* self = static_cast<WebKitBrowserControl*>(data);
+    if (!self->title_settled_) self->SettleTitle(value);
+  }
+  if (value != nullptr) g_object_unref(value);
+}
+
+// `report` is what the document said of its title, or null when it could not be asked.
+void WebKitBrowserControl::SettleTitle(JSCValue* report) {
+  std::string title;
+  has_title_element_ = false;
+  if (report != nullptr && jsc_value_is_object(report)) {
+    JSCValue* element = jsc_value_object_get_property(report, "element");
+    JSCValue* text = jsc_value_object_get_property(report, "title");
+    has_title_element_ = jsc_value_to_boolean(element);
+    if (jsc_value_is_string(text)) {
+      char* value = jsc_value_to_string(text);
+      title = Text(value);
+      g_free(value);
+    }
+    g_object_unref(element);
+    g_object_unref(text);
+  }
+  title_settled_ = true;
+  const std::string engine_title = Text(webkit_web_view_get_title(view_));
+  RaiseTitle(engine_title.empty() ? title : engine_title);
+}
+
+void WebKitBrowserControl::OnDocumentTitle(WebKitUserContentManager*,
+                                           WebKitJavascriptResult* result, gpointer data) {
+  static_cast<WebKitBrowserControl*>(data)->SettleTitle(
+      webkit_javascript_result_get_js_value(result));
 }
 
 void WebKitBrowserControl::OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult* result,

@@ -37,6 +37,7 @@ class WebKitBrowserControl : public BrowserControl {
   bool GoForward() override;
   bool Refresh() override;
   bool Stop() override;
+  bool RunBookmarklet(const std::string& url) override;
   bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t* output) override;
   void SetRegisterAsBrowser(bool value) override { register_as_browser_ = value; }
   bool RegisterAsBrowser() const override { return register_as_browser_; }
@@ -56,6 +57,10 @@ class WebKitBrowserControl : public BrowserControl {
   void InstallFrameReports();
   void RaiseCommandStates();
   void RaiseTitle();
+  void RaiseTitle(std::string text);
+  void QueryTitleElement();
+  void SettleTitle(JSCValue* report);
+  static void OnTitleElementAnswer(GObject* view, GAsyncResult* result, gpointer self);
   bool ShowErrorPage(const std::string& failing_uri, const GError* error);
 
   static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
@@ -73,6 +78,7 @@ class WebKitBrowserControl : public BrowserControl {
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
+  static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
 
   std::shared_ptr<EngineShared> shared_;
   WebKitUserContentManager* content_manager_ = nullptr;
@@ -98,6 +104,12 @@ class WebKitBrowserControl : public BrowserControl {
   bool error_page_pending_ = false;
   bool showing_error_page_ = false;
   std::optional<std::string> last_title_;
+  // Whether the current document's title is known, and whether it has a title element.
+  bool title_settled_ = false;
+  bool has_title_element_ = false;
+  bool document_committed_ = false;
+  // Cancels the control's requests to the web process when it goes.
+  GCancellable* cancellable_ = g_cancellable_new();
   std::optional<bool> can_go_back_;
   std::optional<bool> can_go_forward_;
 };

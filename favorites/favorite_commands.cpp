@@ -1,5 +1,7 @@
 #include "favorites/favorite_commands.h"
 
+#include <glib.h>
+
 #include <memory>
 #include <string>
 
@@ -42,7 +44,15 @@ void mnuMainFavoriteModify_Click(frmMain& form) {
 }
 
 void mnuMainFavoriteUser_Click(frmMain& form, int index) {
-  Try([&] { DoNavigate(form, form.mnuMainFavoriteUser(index).Tag()); });
+  Try([&] {
+    const std::string& address = form.mnuMainFavoriteUser(index).Tag();
+    // A bookmarklet works on the page that is shown.
+    if (g_ascii_strncasecmp(address.c_str(), "javascript:", 11) == 0) {
+      form.webMain->RunBookmarklet(address);
+    } else {
+      DoNavigate(form, address);
+    }
+  });
 }
 
 void mnuMainFavoriteBaiDu_Click(frmMain& form) {

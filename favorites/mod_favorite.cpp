@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -31,20 +32,11 @@ constexpr std::string_view kShortcutText = ".url";
 constexpr char kShortcutSection[] = "InternetShortcut";
 constexpr char kShortcutKey[] = "URL";
 
-// Text from the bytes of a profile file, which hold the system's 8-bit code page.
+// Text from the bytes of a profile file: UTF-8, or the code page of a Chinese Windows, which
+// wrote the shortcuts of a Favorites folder copied from there.
 std::string ToText(std::string bytes) {
   if (g_utf8_validate(bytes.data(), static_cast<gssize>(bytes.size()), nullptr)) return bytes;
-  const char* charset = nullptr;
-  if (!g_get_charset(&charset)) {
-    gsize written = 0;
-    gchar* converted = g_convert(bytes.data(), static_cast<gssize>(bytes.size()), "UTF-8", charset,
-                                 nullptr, &written, nullptr);
-    if (converted != nullptr) {
-      std::string text(converted, written);
-      g_free(converted);
-      return text;
-    }
-  }
+  if (std::optional<std::string> text = FromGb18030(bytes)) return *text;
   return ValidUtf8(bytes);
 }
 
@@ -87,9 +79,7 @@ void RemoveFavoriteEntries(frmMain& form) {
 void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file_name) {
   const std::string url = GetIniString(kShortcutSection, kShortcutKey, "", folder + file_name);
   if (url.empty()) return;
-  const std::unique_ptr<gchar, decltype(&g_free)> display(g_filename_display_name(file_name),
-                                                          g_free);
-  const std::string name = WithoutShortcutText(display.get());
+  const std::string name = WithoutShortcutText(DisplayFileName(file_name));
   const int index = form.mnuMainFavoriteUser.UBound() + 1;
   if (index > kMaxFavoriteEntries) {
     ReportError("LoadDirSubFavorite", kErrOverflow, "Overflow");
@@ -97,6 +87,7 @@ void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file
   }
   MenuItem& entry = form.mnuMainFavoriteUser.Load(index, "mnuMainFavoriteUser",
                                                   GetMenuCaption(name), MenuKind::kCommand);
+  entry.ShowCaptionAsIs();
   entry.SetVisible(true);
   entry.SetTag(url);
   form.GetControls().Add(entry);

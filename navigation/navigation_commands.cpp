@@ -3,18 +3,13 @@
 #include <glib.h>
 
 #include "app/settings.h"
+#include "app/trim_spaces.h"
 #include "navigation/browser_events.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
+#include "ui/main_window/window_host.h"
 
 namespace lumetta {
-
-std::string TrimSpaces(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 void txtURL_GotFocus(frmMain& form) {
   const std::string text = form.txtURL.Text();
@@ -38,6 +33,8 @@ void mnuMainViewRefresh_Click(frmMain& form) { form.webMain->Refresh(); }
 
 void mnuMainFileNewLabel_Click(frmMain& form) { form.DoAddNewWindow("about:blank"); }
 
+void mnuMainFileOpen_Click(frmMain& form) { form.Host().ShowOpenDialog(); }
+
 void mnuMainFileOffLine_Click(frmMain& form) {
   const bool offline = !form.mnuMainFileOffLine.Checked();
   form.mnuMainFileOffLine.SetChecked(offline);
@@ -53,6 +50,7 @@ void ConnectNavigationEvents(frmMain& form) {
   form.Track(form.txtURL.KeyDown.connect(
       [&form](int key, int shift) { txtURL_KeyDown(form, key, shift); }));
   on_click(form.mnuMainFileNewLabel, &mnuMainFileNewLabel_Click);
+  on_click(form.mnuMainFileOpen, &mnuMainFileOpen_Click);
   on_click(form.mnuMainFileOffLine, &mnuMainFileOffLine_Click);
   on_click(form.mnuMainViewGoHomePage, &mnuMainViewGoHomePage_Click);
   on_click(form.mnuMainViewGoBack, &mnuMainViewGoBack_Click);

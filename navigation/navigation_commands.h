@@ -1,13 +1,8 @@
 #pragma once
 
-#include <string>
-
 namespace lumetta {
 
 class frmMain;
-
-// The text with leading and trailing blanks (U+0020 only) removed.
-std::string TrimSpaces(const std::string& text);
 
 void txtURL_GotFocus(frmMain& form);
 void txtURL_KeyDown(frmMain& form, int key_code, int shift);
@@ -18,6 +13,8 @@ void mnuMainViewGoHomePage_Click(frmMain& form);
 void mnuMainViewStop_Click(frmMain& form);
 void mnuMainViewRefresh_Click(frmMain& form);
 void mnuMainFileNewLabel_Click(frmMain& form);
+// Shows the Open dialog, or brings it to the front.
+void mnuMainFileOpen_Click(frmMain& form);
 void mnuMainFileOffLine_Click(frmMain& form);
 
 // Ties the address box, the navigation items, their toolbar buttons and the browser control's

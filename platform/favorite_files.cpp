@@ -69,11 +69,27 @@ FileChange RenameWithoutReplacing(const std::string& from, const std::string& to
   return rename(from.c_str(), to.c_str()) == 0 ? FileChange::kDone : FileChange::kFailed;
 }
 
-void AddFolders(const std::string& folder, int depth, std::vector<FavoriteFolder>& folders) {
+std::string RealPath(const std::string& path) {
+  char* real = realpath(path.c_str(), nullptr);
+  if (real == nullptr) return {};
+  std::string result(real);
+  free(real);
+  return result;
+}
+
+// Whether `path` is `folder` or lies below it.
+bool IsWithin(const std::string& path, const std::string& folder) {
+  return path == folder || (path.starts_with(folder) && path[folder.size()] == '/');
+}
+
+void AddFolders(const std::string& root, const std::string& folder, int depth,
+                std::vector<FavoriteFolder>& folders) {
   folders.push_back({folder, depth});
   if (depth >= kMaxFolderDepth) return;
   for (const FavoriteItem& item : ListFavoriteItems(folder)) {
-    if (item.is_folder) AddFolders(item.path, depth + 1, folders);
+    if (item.is_folder && IsFolderToEnter(root, folder, item.path)) {
+      AddFolders(root, item.path, depth + 1, folders);
+    }
   }
 }
 
@@ -98,9 +114,7 @@ std::string FavoriteFileName(std::string_view name, std::string_view extension) 
 }
 
 std::string FavoriteDisplayName(const std::string& file_name, bool is_folder) {
-  gchar* display = g_filename_display_name(file_name.c_str());
-  std::string name(display);
-  g_free(display);
+  std::string name = DisplayFileName(file_name);
   if (!is_folder && HasShortcutExtension(name))
     name.resize(name.size() - kShortcutExtension.size());
   return name;
@@ -132,9 +146,20 @@ std::vector<FavoriteItem> ListFavoriteItems(const std::string& folder) {
   return sorted;
 }
 
+bool IsFolderToEnter(const std::string& root, const std::string& parent,
+                     const std::string& folder) {
+  struct stat info;
+  if (lstat(folder.c_str(), &info) != 0) return false;
+  if (!S_ISLNK(info.st_mode)) return true;
+  const std::string target = RealPath(folder);
+  const std::string real_root = RealPath(root);
+  if (target.empty() || real_root.empty()) return false;
+  return IsWithin(target, real_root) && target != real_root && !IsWithin(RealPath(parent), target);
+}
+
 std::vector<FavoriteFolder> ListFavoriteFolders(const std::string& root) {
   std::vector<FavoriteFolder> folders;
-  if (!root.empty()) AddFolders(root, 0, folders);
+  if (!root.empty()) AddFolders(root, root, 0, folders);
   return folders;
 }
 

@@ -36,11 +36,16 @@ struct FavoriteFolder {
   int depth = 0;  // 0 for `root` itself
 };
 
-// How deep the dialogs look into folders: symbolic links are followed, and one that loops must
-// not run away.
+// How deep the dialogs look into folders.
 inline constexpr int kMaxFolderDepth = 8;
 
-// `root` and its folders down to kMaxFolderDepth levels, depth first.
+// Whether the dialogs go into `folder`, an entry of `parent` in the favorites folder `root`. A
+// symbolic link is followed only to a folder inside `root` that is neither `parent` nor one of
+// its ancestors: a link to the home folder, or back up the tree, would make them run away.
+bool IsFolderToEnter(const std::string& root, const std::string& parent, const std::string& folder);
+
+// `root` and the folders below it that the dialogs go into, down to kMaxFolderDepth levels,
+// depth first.
 std::vector<FavoriteFolder> ListFavoriteFolders(const std::string& root);
 
 enum class FileChange { kDone, kExists, kFailed };

@@ -31,6 +31,11 @@ enum class ReadStatus { kRead, kMissing, kUnreadable, kTooLarge };
 ReadStatus ReadRegularFile(const std::string& path, size_t max_bytes, std::string& contents,
                            mode_t* mode = nullptr);
 
+// Reads the last `max_bytes` of a regular file, or all of a smaller one; `cut` tells whether the
+// start was left out. Refuses what ReadRegularFile refuses, but for the size.
+ReadStatus ReadRegularFileTail(const std::string& path, size_t max_bytes, std::string& contents,
+                               bool* cut);
+
 // Writes all of `data`, going on after interrupted and partial writes.
 bool WriteAll(int fd, std::string_view data);
 

@@ -137,7 +137,9 @@ void OrganizeFavoritesDialog::AddRows(const Gtk::TreeNodeChildren* parent,
                    Glib::ustring(FavoriteDisplayName(item.file_name, item.is_folder)));
     row->set_value(columns_.path, item.path);
     row->set_value(columns_.is_folder, item.is_folder);
-    if (item.is_folder && depth < kMaxFolderDepth) AddRows(&row->children(), item.path, depth + 1);
+    if (item.is_folder && depth < kMaxFolderDepth && IsFolderToEnter(root_, folder, item.path)) {
+      AddRows(&row->children(), item.path, depth + 1);
+    }
   }
 }
 

@@ -10,6 +10,8 @@ class FavoritesDialogs;
 class Shell;
 class UrlCache;
 class Keystrokes;
+class SkinComponent;
+class FileDialog;
 
 // The desktop services the program calls. main() installs the real ones; tests install fakes.
 // Window code reaches every service through this one object.
@@ -22,6 +24,8 @@ struct Platform {
   Shell* shell = nullptr;
   UrlCache* url_cache = nullptr;
   Keystrokes* keystrokes = nullptr;
+  SkinComponent* skins = nullptr;
+  FileDialog* file_dialog = nullptr;
 };
 
 Platform& ThePlatform();

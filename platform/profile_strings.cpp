@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "platform/file_io.h"
+#include "platform/utf8.h"
 
 namespace lumetta {
 namespace {
@@ -19,6 +20,38 @@ namespace {
 // Far beyond any real profile file; a bigger one is not read, nor rewritten.
 constexpr size_t kMaxFileBytes = 64u << 20;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+
+// How a profile file is stored: bytes as they are (the 8-bit code page, or UTF-8), UTF-8 after a
+// byte order mark, or UTF-16LE after one, as Windows writes Unicode profile files.
+enum class Encoding { kBytes, kUtf8Bom, kUtf16Le };
+
+struct DecodedText {
+  Encoding encoding = Encoding::kBytes;
+  std::string text;
+};
+
+DecodedText Decode(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) {
+    return {Encoding::kUtf8Bom, std::string(bytes.substr(kUtf8Bom.size()))};
+  }
+  if (bytes.starts_with(kUtf16LeBom)) {
+    return {Encoding::kUtf16Le, Utf16LeToUtf8(bytes.substr(kUtf16LeBom.size()))};
+  }
+  return {Encoding::kBytes, std::string(bytes)};
+}
+
+std::string Encode(const std::string& text, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::kUtf8Bom:
+      return std::string(kUtf8Bom) + text;
+    case Encoding::kUtf16Le:
+      return std::string(kUtf16LeBom) + Utf8ToUtf16Le(text);
+    case Encoding::kBytes:
+      break;
+  }
+  return text;
+}
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
 std::string_view TrimRight(std::string_view text) {
@@ -171,8 +204,8 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
   std::string contents;
   mode_t mode = 0;
   if (ReadRegularFile(path, kMaxFileBytes, contents, &mode) == ReadStatus::kRead) {
-    std::string_view text = contents;
-    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    const DecodedText decoded = Decode(contents);
+    const std::string_view text = decoded.text;
     const Location at = Locate(text, section, key);
     if (at.key_found && at.equals != std::string_view::npos) {
       const std::string_view line = text.substr(at.key_begin, at.key_end - at.key_begin);
@@ -186,10 +219,8 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
                         const std::string& path) {
   const std::optional<FileToRewrite> file = ReadForRewrite(path, kMaxFileBytes);
   if (!file) return false;
-  const std::string& contents = file->contents;
-  std::string_view text = contents;
-  const bool bom = text.starts_with(kUtf8Bom);
-  if (bom) text.remove_prefix(kUtf8Bom.size());
+  const DecodedText decoded = Decode(file->contents);
+  const std::string_view text = decoded.text;
   const std::string_view line_end = LineEndOf(text);
 
   std::string line(key);
@@ -198,8 +229,8 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     if (c != '\r' && c != '\n') line += c;
   }
 
-  std::string out(bom ? kUtf8Bom : "");
-  out.reserve(contents.size() + line.size() + section.size() + 8);
+  std::string out;
+  out.reserve(text.size() + line.size() + section.size() + 8);
   const Location at = Locate(text, section, key);
   if (at.key_found) {
     // The key keeps its own spelling and indentation.
@@ -224,7 +255,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     out += line;
     out += line_end;
   }
-  return ReplaceFile(file->target, out, file->mode);
+  return ReplaceFile(file->target, Encode(out, decoded.encoding), file->mode);
 }
 
 }  // namespace lumetta

@@ -10,8 +10,9 @@ namespace lumetta {
 // "[section]" lines open sections, "key=value" lines hold values; section and key names match
 // without regard to case and blanks around names and values are ignored. The first section of
 // that name is the one searched, and the first line of that key in it wins. A value enclosed in
-// matching single or double quotes comes back without them. A UTF-8 byte order mark, CRLF or
-// LF line ends and any bytes are accepted.
+// matching single or double quotes comes back without them. A UTF-8 byte order mark, UTF-16LE
+// after its byte order mark, CRLF or LF line ends and any bytes are accepted; a file is written
+// back in its own encoding.
 
 // The value of `key` in `section`, cut at its first NUL and to `size` - 1 bytes (never in the
 // middle of a UTF-8 character). When the file, the section or the key is missing, or the file

@@ -20,21 +20,6 @@ std::string_view CanonicalRoot(std::string_view folded_root) {
   return folded_root;
 }
 
-std::string Utf16Le(std::string_view utf8) {
-  glong units = 0;
-  gunichar2* utf16 =
-      g_utf8_to_utf16(utf8.data(), static_cast<glong>(utf8.size()), nullptr, &units, nullptr);
-  if (utf16 == nullptr) return {};
-  std::string bytes;
-  bytes.reserve(2 * static_cast<size_t>(units));
-  for (glong i = 0; i < units; ++i) {
-    bytes += static_cast<char>(utf16[i] & 0xFF);
-    bytes += static_cast<char>(utf16[i] >> 8);
-  }
-  g_free(utf16);
-  return bytes;
-}
-
 }  // namespace
 
 std::optional<HiveEncoding> DetectHiveEncoding(std::string_view bytes) {
@@ -80,7 +65,7 @@ std::optional<std::string> EncodeHiveText(std::string_view utf8, HiveEncoding en
   if (!g_utf8_validate(utf8.data(), static_cast<gssize>(utf8.size()), nullptr)) {
     return std::nullopt;
   }
-  if (IsUtf16(encoding)) return Utf16Le(utf8);
+  if (IsUtf16(encoding)) return Utf8ToUtf16Le(utf8);
   if (encoding != HiveEncoding::kGb18030) return std::string(utf8);
   gsize written = 0;
   gchar* converted = g_convert(utf8.data(), static_cast<gssize>(utf8.size()), "GB18030", "UTF-8",
@@ -116,39 +101,6 @@ bool IsUtf8AllowingNuls(std::string_view s) {
     p = stop + 1;
   }
   return true;
-}
-
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  const size_t units = bytes.size() / 2;
-  auto unit = [&bytes](size_t i) -> gunichar {
-    return static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1]) << 8;
-  };
-  std::string out;
-  out.reserve(units);
-  for (size_t i = 0; i < units; ++i) {
-    gunichar c = unit(i);
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
-      const gunichar low = unit(i + 1);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      }
-    }
-    if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-    char buf[6];
-    out.append(buf, g_unichar_to_utf8(c, buf));
-  }
-  return out;
-}
-
-std::optional<std::string> FromGb18030(std::string_view bytes) {
-  gsize written = 0;
-  gchar* converted = g_convert(bytes.data(), static_cast<gssize>(bytes.size()), "UTF-8", "GB18030",
-                               nullptr, &written, nullptr);
-  if (converted == nullptr) return std::nullopt;
-  std::string out(converted, written);
-  g_free(converted);
-  return out;
 }
 
 // g_utf8_casefold stops at a NUL, so fold around them.

@@ -5,6 +5,8 @@
 #include <string_view>
 
 // The text rules of regedit's export files (.reg) that reading and writing them share.
+#include "platform/utf8.h"
+
 namespace lumetta::reg_text {
 
 // How a .reg file is encoded. Version 5 exports are UTF-16LE with a byte-order mark; files
@@ -28,8 +30,6 @@ std::string_view Trim(std::string_view s);
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 // Valid UTF-8 apart from NULs, which hex payloads of string values hold between their parts.
 bool IsUtf8AllowingNuls(std::string_view s);
-std::string Utf16LeToUtf8(std::string_view bytes);
-std::optional<std::string> FromGb18030(std::string_view bytes);
 // Case folding of valid UTF-8, NULs kept.
 std::string Fold(std::string_view s);
 // A key path folded, with the root's long name and no empty components, so that spellings

@@ -18,8 +18,10 @@
 namespace lumetta {
 namespace {
 
-// Far more than kMaxEntries addresses of any sane length; a bigger file is not a history.
-constexpr size_t kMaxFileBytes = 64u << 20;
+// How much of the file's end is read: a file grown beyond the limits gives its newest lines.
+constexpr size_t kMaxReadBytes = 4 * FileUrlHistory::kMaxBytes;
+// A file may hold this much more than twice its addresses before it is compacted.
+constexpr size_t kCompactionSlackBytes = 64u << 10;
 
 bool MakeParentDir(const std::string& path) {
   gchar* dir = g_path_get_dirname(path.c_str());
@@ -46,39 +48,50 @@ void FileUrlHistory::Load() const {
   if (loaded_) return;
   loaded_ = true;
   std::string contents;
-  switch (ReadRegularFile(path_, kMaxFileBytes, contents)) {
-    case ReadStatus::kRead:
-      break;
-    case ReadStatus::kTooLarge:
-      file_needs_rewrite_ = true;
-      return;
-    case ReadStatus::kMissing:
-    case ReadStatus::kUnreadable:
-      return;
-  }
-  if (contents.find('\0') != std::string::npos) {
-    file_needs_rewrite_ = true;
-    return;
-  }
-  file_needs_rewrite_ = !contents.empty() && !contents.ends_with('\n');
+  bool cut = false;
+  if (ReadRegularFileTail(path_, kMaxReadBytes, contents, &cut) != ReadStatus::kRead) return;
+  file_bytes_ = contents.size();
+  std::string_view rest = contents;
+  // A file read from part-way starts within a line.
+  if (cut) rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+  bool skipped = cut || (!contents.empty() && !contents.ends_with('\n'));
 
   // Replaying the lines as visits keeps each address at its last visit.
   std::unordered_map<std::string_view, size_t> last_visit;
-  std::string_view rest = contents;
   while (!rest.empty()) {
     const size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
     rest.remove_prefix(end == rest.npos ? rest.size() : end + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
-    if (IsRecordableUrl(line)) last_visit[line] = file_lines_;
+    if (IsRecordableUrl(line)) {
+      last_visit[line] = file_lines_;
+    } else if (!line.empty()) {
+      skipped = true;
+    }
     ++file_lines_;
   }
   std::vector<std::pair<size_t, std::string_view>> visits;
   visits.reserve(last_visit.size());
   for (const auto& [url, line] : last_visit) visits.emplace_back(line, url);
   std::sort(visits.begin(), visits.end());
-  const size_t first = visits.size() > kMaxEntries ? visits.size() - kMaxEntries : 0;
-  for (size_t i = first; i < visits.size(); ++i) entries_.emplace_back(visits[i].second);
+  for (const auto& [line, url] : visits) {
+    entries_.emplace_back(url);
+    bytes_ += url.size() + 1;
+  }
+  file_needs_rewrite_ = Trim() || skipped;
+}
+
+bool FileUrlHistory::Trim() const {
+  size_t drop = 0;
+  for (size_t bytes = bytes_;
+       drop < entries_.size() && (entries_.size() - drop > kMaxEntries || bytes > kMaxBytes);
+       ++drop) {
+    bytes -= entries_[drop].size() + 1;
+  }
+  if (drop == 0) return false;
+  for (size_t i = 0; i < drop; ++i) bytes_ -= entries_[i].size() + 1;
+  entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(drop));
+  return true;
 }
 
 void FileUrlHistory::Record(const std::string& url) {
@@ -87,12 +100,17 @@ void FileUrlHistory::Record(const std::string& url) {
     Load();
     const auto known = std::find(entries_.begin(), entries_.end(), url);
     if (known != entries_.end() && std::next(known) == entries_.end()) return;
-    if (known != entries_.end()) entries_.erase(known);
-    entries_.push_back(url);
-    if (entries_.size() > kMaxEntries) {
-      entries_.erase(entries_.begin(), entries_.end() - kMaxEntries);
+    if (known != entries_.end()) {
+      entries_.erase(known);
+      bytes_ -= url.size() + 1;
     }
-    if (file_needs_rewrite_ || file_lines_ + 1 > 2 * entries_.size() + 100) {
+    entries_.push_back(url);
+    bytes_ += url.size() + 1;
+    // What the limits drop stays in the file until it is compacted; reading it again drops the
+    // same addresses.
+    Trim();
+    if (file_needs_rewrite_ || file_lines_ + 1 > 2 * entries_.size() + 100 ||
+        file_bytes_ + url.size() + 1 > 2 * bytes_ + kCompactionSlackBytes) {
       Rewrite();
     } else {
       Append(url);
@@ -108,6 +126,7 @@ void FileUrlHistory::Append(const std::string& url) {
   if (file.get() < 0) return;
   if (WriteAll(file.get(), url + '\n') && file.Close()) {
     ++file_lines_;
+    file_bytes_ += url.size() + 1;
   } else {
     // Part of the line may have made it; the next write replaces the file.
     file_needs_rewrite_ = true;
@@ -124,6 +143,7 @@ void FileUrlHistory::Rewrite() {
   const bool written = WriteAll(file.get(), contents) && fsync(file.get()) == 0 && file.Close();
   if (written && rename(temp_path.c_str(), path_.c_str()) == 0) {
     file_lines_ = entries_.size();
+    file_bytes_ = contents.size();
     file_needs_rewrite_ = false;
   } else {
     g_unlink(temp_path.c_str());
@@ -144,6 +164,7 @@ bool FileUrlHistory::Remove(const std::string& url) {
     Load();
     const auto known = std::find(entries_.begin(), entries_.end(), url);
     if (known == entries_.end()) return false;
+    bytes_ -= known->size() + 1;
     entries_.erase(known);
     if (batch_depth_ > 0) {
       removals_pending_ = true;
@@ -176,7 +197,9 @@ void FileUrlHistory::StoreRemovals() {
 bool FileUrlHistory::Clear() {
   entries_.clear();
   loaded_ = true;
+  bytes_ = 0;
   file_lines_ = 0;
+  file_bytes_ = 0;
   removals_pending_ = false;
   // A file that cannot be removed must not bring the old addresses back later.
   const bool removed = g_unlink(path_.c_str()) == 0 || errno == ENOENT;

@@ -49,10 +49,14 @@ class UrlHistory {
 };
 
 // History kept in a text file, one address per line, oldest first. Visits are appended; the
-// file is rewritten without duplicates once it holds many more lines than addresses.
+// file is rewritten without duplicates once it holds many more lines or bytes than addresses.
+// Lines that are no address (junk, NULs, a cut last line) are skipped and the others kept; the
+// newest addresses are kept when the history outgrows its limits.
 class FileUrlHistory : public UrlHistory {
  public:
   static constexpr size_t kMaxEntries = 1000;
+  // The addresses kept, in bytes: long tracking addresses must not make a file of many megabytes.
+  static constexpr size_t kMaxBytes = 2u << 20;
 
   explicit FileUrlHistory(std::string path);
 
@@ -68,6 +72,8 @@ class FileUrlHistory : public UrlHistory {
 
  private:
   void Load() const;
+  // Drops the oldest addresses beyond the limits; true when it dropped any.
+  bool Trim() const;
   void Append(const std::string& url);
   void Rewrite();
   void StoreRemovals();
@@ -75,8 +81,11 @@ class FileUrlHistory : public UrlHistory {
   std::string path_;
   mutable bool loaded_ = false;
   mutable std::vector<std::string> entries_;
-  // Lines in the file as last read or written, to know when it is worth compacting.
+  // Bytes of the addresses with their line ends.
+  mutable size_t bytes_ = 0;
+  // Lines and bytes in the file as last read or written, to know when it is worth compacting.
   mutable size_t file_lines_ = 0;
+  mutable size_t file_bytes_ = 0;
   // The file holds something a further line must not be appended to (junk, a cut last line).
   mutable bool file_needs_rewrite_ = false;
   int batch_depth_ = 0;

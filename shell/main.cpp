@@ -10,6 +10,7 @@
 #include "engine/webkit_url_cache.h"
 #include "platform/browsing_data.h"
 #include "platform/favorites_dialogs.h"
+#include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
 #include "platform/keystrokes.h"
 #include "platform/message_box.h"
@@ -17,6 +18,7 @@
 #include "platform/program_folder.h"
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
+#include "platform/skin.h"
 #include "platform/url_history.h"
 #include "shell/browsing_data_service.h"
 #include "shell/main_windows.h"
@@ -55,6 +57,10 @@ int main(int argc, char** argv) {
   ThePlatform().url_cache = url_cache.get();
   GdkKeystrokes keystrokes;
   ThePlatform().keystrokes = &keystrokes;
+  CssSkinComponent skins;
+  ThePlatform().skins = &skins;
+  GtkFileDialog file_dialog;
+  ThePlatform().file_dialog = &file_dialog;
   auto factory = CreateWebKitControlFactory(history.get());
   BrowsingDataService browsing_data(*history);
 

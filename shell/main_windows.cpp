@@ -14,8 +14,11 @@ MainWindows::MainWindows(BrowserControlFactory& factory, Glib::RefPtr<Gtk::Appli
 MainWindows::~MainWindows() {
   CancelAfterYields(&MainWindows::DestroyClosed, this);
   for (auto& window : open_) window->Detach();
+  if (open_dialog_) open_dialog_->Detach();
   closed_.clear();
   open_.clear();
+  closed_dialogs_.clear();
+  open_dialog_.reset();
 }
 
 frmMain& MainWindows::CreateMainWindow() { return CreateMainWindow(factory_.Create()); }
@@ -44,6 +47,31 @@ void MainWindows::Unload(frmMain& window) {
   RunAfterYields(&MainWindows::DestroyClosed, this);
 }
 
-void MainWindows::DestroyClosed(void* self) { static_cast<MainWindows*>(self)->closed_.clear(); }
+frmMain* MainWindows::DefaultWindow() {
+  if (default_window_ != nullptr) return default_window_;
+  return open_.empty() ? nullptr : open_.front().get();
+}
+
+void MainWindows::ShowOpenDialog() {
+  if (!open_dialog_) {
+    open_dialog_ = std::make_unique<frmOpen>(*this);
+    if (application_) application_->add_window(open_dialog_->Window());
+  }
+  open_dialog_->Show();
+}
+
+void MainWindows::UnloadOpenDialog() {
+  if (!open_dialog_) return;
+  open_dialog_->Detach();
+  if (application_) application_->remove_window(open_dialog_->Window());
+  closed_dialogs_.push_back(std::move(open_dialog_));
+  RunAfterYields(&MainWindows::DestroyClosed, this);
+}
+
+void MainWindows::DestroyClosed(void* self) {
+  auto* windows = static_cast<MainWindows*>(self);
+  windows->closed_.clear();
+  windows->closed_dialogs_.clear();
+}
 
 }  // namespace lumetta

@@ -36,9 +36,9 @@ TEST_P(SearchTemplateTest, InitSettingsWritesTheTemplateAgainAtEveryLoad) {
 
 INSTANTIATE_TEST_SUITE_P(
     Engines, SearchTemplateTest,
-    testing::Values(EngineCase{"Baidu", 0, "http://www.baidu.com/baidu?wd=abc&tn=brintal_dg"},
-                    EngineCase{"Yahoo", 1, "http://search.yahoo.com/search?p=abc"},
-                    EngineCase{"Google", 2, "http://www.google.com/search?q=abc"}),
+    testing::Values(EngineCase{"Baidu", 0, "https://www.baidu.com/baidu?wd=abc&tn=brintal_dg"},
+                    EngineCase{"Yahoo", 1, "https://search.yahoo.com/search?p=abc"},
+                    EngineCase{"Google", 2, "https://www.google.com/search?q=abc"}),
     CaseName<EngineCase>);
 
 struct TextCase {

@@ -23,23 +23,23 @@ TEST_P(FixUpAddressTest, GivesTheAddressToLoad) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, FixUpAddressTest,
-    testing::Values(FixUpCase{"", "about:blank"}, FixUpCase{" \t ", "about:blank"},
-                    FixUpCase{"http://a.example/x", "http://a.example/x"},
-                    FixUpCase{"HTTPS://a.example/", "HTTPS://a.example/"},
-                    FixUpCase{"www.example.com", "http://www.example.com"},
-                    FixUpCase{"\twww.example.com\t", "http://www.example.com"},
-                    FixUpCase{"localhost:8080", "http://localhost:8080"},
-                    FixUpCase{"host.example:80/x", "http://host.example:80/x"},
-                    FixUpCase{"about:blank", "about:blank"},
-                    FixUpCase{"data:text/html,<b>x</b>", "data:text/html,<b>x</b>"},
-                    FixUpCase{"mailto:a@b.example", "mailto:a@b.example"},
-                    FixUpCase{"/tmp/a b.html", "file:///tmp/a%20b.html"},
-                    FixUpCase{"/tmp/../etc/x", "file:///etc/x"},
-                    FixUpCase{"百度.cn", "http://百度.cn"},
-                    FixUpCase{"javascript:alert(1)", nullptr},
-                    FixUpCase{"JavaScript:alert(1)", nullptr}));
+INSTANTIATE_TEST_SUITE_P(Typed, FixUpAddressTest,
+                         testing::Values(FixUpCase{"", nullptr}, FixUpCase{" \t ", nullptr},
+                                         FixUpCase{"http://a.example/x", "http://a.example/x"},
+                                         FixUpCase{"HTTPS://a.example/", "HTTPS://a.example/"},
+                                         FixUpCase{"www.example.com", "http://www.example.com"},
+                                         FixUpCase{"\twww.example.com\t", "http://www.example.com"},
+                                         FixUpCase{"localhost:8080", "http://localhost:8080"},
+                                         FixUpCase{"host.example:80/x", "http://host.example:80/x"},
+                                         FixUpCase{"about:blank", "about:blank"},
+                                         FixUpCase{"data:text/html,<b>x</b>",
+                                                   "data:text/html,<b>x</b>"},
+                                         FixUpCase{"mailto:a@b.example", "mailto:a@b.example"},
+                                         FixUpCase{"/tmp/a b.html", "file:///tmp/a%20b.html"},
+                                         FixUpCase{"/tmp/../etc/x", "file:///etc/x"},
+                                         FixUpCase{"百度.cn", "http://百度.cn"},
+                                         FixUpCase{"javascript:alert(1)", nullptr},
+                                         FixUpCase{"JavaScript:alert(1)", nullptr}));
 
 TEST(FixUpAddressTest, HomeFolderPath) {
   const auto result = FixUpAddress("~/page.html");

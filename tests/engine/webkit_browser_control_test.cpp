@@ -116,6 +116,42 @@ TEST_F(WebKitControlTest, TitlesAreTheChineseTitleOrTheAddress) {
   EXPECT_EQ(control_->LocationName(), server_.Url("/untitled"));
 }
 
+struct TitleCase {
+  const char* name;
+  const char* head;
+  const char* title;  // null: the page's address
+  const char* name_for_favorites;
+  friend void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DocumentTitleTest : public WebKitControlTest,
+                          public testing::WithParamInterface<TitleCase> {};
+
+// The engine's empty title while a document commits is never reported: after a titled page, the
+// next page's caption goes straight to its own title.
+TEST_P(DocumentTitleTest, IsReportedOnceKnown) {
+  const TitleCase& c = GetParam();
+  server_.Serve("/page", std::string("<html><head>") + c.head + "</head><body>正文</body></html>");
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty(); }));
+  log_.titles.clear();
+  ASSERT_TRUE(Load(server_.Url("/page")));
+  const std::string expected = c.title != nullptr ? c.title : server_.Url("/page");
+  ASSERT_TRUE(test::WaitUntil([&] { return !log_.titles.empty(); }));
+  test::RunFor(200);
+  EXPECT_EQ(log_.titles, Strings{expected});
+  EXPECT_EQ(control_->LocationName(),
+            c.name_for_favorites != nullptr ? c.name_for_favorites : server_.Url("/page"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, DocumentTitleTest,
+                         testing::Values(TitleCase{"NotFoundText", "<title>找不到服务器</title>",
+                                                   "找不到服务器", "找不到服务器"},
+                                         TitleCase{"EmptyTitle", "<title></title>", "", ""},
+                                         TitleCase{"NoTitleElement", "<meta charset=utf-8>",
+                                                   nullptr, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(WebKitControlTest, UnknownHostShowsTheNotFoundPage) {
   ASSERT_TRUE(Load(server_.Url("/a")));
   const std::string missing = "http://no-such-host.invalid/page";
@@ -178,6 +214,25 @@ TEST_F(WebKitControlTest, OfflineNoRequestLeavesTheMachine) {
   ASSERT_TRUE(Load(server_.Url("/b")));
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "Page B"; }));
   EXPECT_EQ(server_.CountRequests("/b"), 1);
+}
+
+// Two windows going offline at once: the second asks for the filter while the first waits.
+TEST_F(WebKitControlTest, TwoWindowsGoingOfflineAtOnceBothGetThereAtOnce) {
+  std::unique_ptr<BrowserControl> other = factory_->Create();
+  // Before anything else, once the first waits.
+  g_idle_add_full(
+      G_PRIORITY_HIGH,
+      [](gpointer control) {
+        static_cast<BrowserControl*>(control)->SetOffline(true);
+        return G_SOURCE_REMOVE;
+      },
+      other.get(), nullptr);
+  const gint64 start = g_get_monotonic_time();
+  control_->SetOffline(true);
+  EXPECT_LT(g_get_monotonic_time() - start, 2 * G_USEC_PER_SEC);
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "脱机工作"; }));
+  EXPECT_EQ(server_.CountRequests("/a"), 0);
 }
 
 test::LocalServer::Page PrivatePage(const std::string& realm, const std::string& password) {
@@ -300,13 +355,27 @@ TEST_F(WebKitControlTest, HistoryRecordsCommittedTopLevelPagesOnly) {
   EXPECT_EQ(history_.entries, (Strings{server_.Url("/framed"), server_.Url("/a")}));
 }
 
+TEST_F(WebKitControlTest, BookmarkletRunsInThePageItself) {
+  server_.Serve("/script",
+                "<html><head><title>t</title><script>var mark = '标';</script></head>"
+                "<body>b</body></html>");
+  ASSERT_TRUE(Load(server_.Url("/script")));
+  // The page's own variable, percent-encoded as bookmarklets are.
+  EXPECT_TRUE(control_->RunBookmarklet("javascript:void(document.title%3Dmark%2B'%E8%AE%B0')"));
+  EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "标记"; }));
+  EXPECT_FALSE(control_->RunBookmarklet("http://a.example/"));
+}
+
 TEST_F(WebKitControlTest, TypedTextIsResolvedByTheControl) {
-  ASSERT_TRUE(Load(""));
-  EXPECT_EQ(control_->LocationURL(), "about:blank");
   const std::string host_and_path = server_.Url("/a").substr(7);
   ASSERT_TRUE(Load(host_and_path));
   EXPECT_EQ(control_->LocationURL(), server_.Url("/a"));
   EXPECT_FALSE(control_->Navigate("javascript:alert(1)"));
+  // A stray Enter in a cleared box keeps the page.
+  EXPECT_FALSE(control_->Navigate(""));
+  EXPECT_FALSE(control_->Navigate("  "));
+  test::RunFor(300);
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/a"));
 }
 
 TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {

@@ -157,6 +157,18 @@ TEST_F(FavoriteCommandsTest, ChoosingAnEntryOpensItInTheSameWindow) {
   EXPECT_EQ(Fake(form).Navigations().back(), form.mnuMainFavoriteUser(1).Tag());
 }
 
+TEST_F(FavoriteCommandsTest, ABookmarkletRunsInTheCurrentPage) {
+  Shortcut("mark.url", "JavaScript:void(document.title='%E6%A0%87')");
+  frmMain& form = OpenWindow();
+  form.mnuMainFavoriteUser(1).PerformClick();
+  EXPECT_THAT(Fake(form).calls,
+              ElementsAre("RunBookmarklet JavaScript:void(document.title='%E6%A0%87')"));
+  // Typed, the same address stays refused by the control.
+  form.txtURL.SetText("javascript:void(0)");
+  form.txtURL.KeyDown.emit(kKeyReturn, 0);
+  EXPECT_THAT(Fake(form).Navigations(), ElementsAre("javascript:void(0)"));
+}
+
 TEST_F(FavoriteCommandsTest, EntriesOfAClosedWindowDoNothing) {
   Shortcut("a.url", "http://a.example/");
   frmMain& form = OpenWindow();

@@ -22,6 +22,7 @@ namespace lumetta {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using testing::ElementsAre;
 using testing::IsEmpty;
 
@@ -76,6 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
         File("Bom", "bom.url", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://a.example/\r\n",
              "bom"),
         File("LfLineEnds", "lf.url", "[InternetShortcut]\nURL=http://a.example/\n", "lf"),
+        // Saved by Unicode-aware Windows programs.
+        File("Utf16Le", "wide.url",
+             "\xFF\xFE[\0I\0n\0t\0e\0r\0n\0e\0t\0S\0h\0o\0r\0t\0c\0u\0t\0]\0\r\0\n\0"
+             "U\0R\0L\0=\0h\0t\0t\0p\0:\0/\0/\0a\0.\0e\0x\0a\0m\0p\0l\0e\0/\0\r\0\n\0"s,
+             "wide"),
+        // 百度.url, named on a Chinese Windows.
+        File("GbkName", "\xB0\xD9\xB6\xC8.url", kShortcut, "百度"),
         File("Name29", std::string(29, 'n') + ".url", kShortcut, std::string(29, 'n')),
         File("Name30", std::string(30, 'n') + ".url", kShortcut, std::string(28, 'n') + "..."),
         File("LongestName", std::string(251, 'n') + ".url", kShortcut,
@@ -181,6 +189,24 @@ TEST_F(FavoritesListTest, NameThatIsNotUtf8IsShownReadablyAndStillOpens) {
   g_free(display);
   form.mnuMainFavoriteUser(1).PerformClick();
   EXPECT_THAT(Fake(form).Navigations(), ElementsAre("http://cafe.example/"));
+}
+
+TEST_F(FavoritesListTest, AddressInTheCodePageOfAChineseWindowsOpens) {
+  // "http://a.example/搜索" as a Chinese Windows writes it.
+  favorites_.Write("gbk.url", "[InternetShortcut]\r\nURL=http://a.example/\xCB\xD1\xCB\xF7\r\n");
+  frmMain& form = OpenWindow();
+  form.mnuMainFavoriteUser(1).PerformClick();
+  EXPECT_THAT(Fake(form).Navigations(), ElementsAre("http://a.example/搜索"));
+}
+
+TEST_F(FavoritesListTest, NamesShowAsTheyAre) {
+  Shortcut("AT&T.url", "http://att.example/");
+  Shortcut("two\nlines.url", "http://lines.example/");
+  frmMain& form = OpenWindow();
+  const std::vector<std::string> shown = OpenMenu(form);
+  EXPECT_THAT(shown, testing::Contains("AT&T"));
+  EXPECT_THAT(shown, testing::Contains("two lines"));
+  EXPECT_THAT(Captions(form), testing::UnorderedElementsAre("AT&T", "two\nlines"));
 }
 
 TEST_F(FavoritesListTest, UnreadableShortcutIsLeftOut) {

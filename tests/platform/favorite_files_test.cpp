@@ -94,20 +94,24 @@ TEST_F(FavoriteFilesTest, ListsFoldersFirstThenFilesByName) {
   EXPECT_THAT(ListFavoriteItems(Path("missing")), IsEmpty());
 }
 
-TEST_F(FavoriteFilesTest, FoldersDepthFirstWithLoopsCut) {
+TEST_F(FavoriteFilesTest, FoldersDepthFirstFollowingOnlyLinksThatStayBelow) {
   Folder("a/b");
   Folder("c");
-  fs::create_directory_symlink(Path("a"), Path("a/b/up"));
-  const std::vector<FavoriteFolder> folders = ListFavoriteFolders(dir_.Path());
-  ASSERT_GE(folders.size(), 4u);
-  EXPECT_EQ(folders[0].path, dir_.Path());
-  EXPECT_EQ(folders[1].path, Path("a"));
-  EXPECT_EQ(folders[2].path, Path("a/b"));
-  EXPECT_EQ(folders[3].path, Path("a/b/up"));
-  EXPECT_EQ(folders.back().path, Path("c"));
-  int deepest = 0;
-  for (const FavoriteFolder& folder : folders) deepest = std::max(deepest, folder.depth);
-  EXPECT_EQ(deepest, kMaxFolderDepth);
+  Folder("outside/far");
+  const std::string root = Folder("favorites");
+  for (const char* folder : {"favorites/a/b", "favorites/c/d/e/f/g/h/i/j/k"}) Folder(folder);
+  fs::create_directory_symlink(Path("favorites/a"), Path("favorites/a/b/up"));
+  fs::create_directory_symlink(root, Path("favorites/c/root"));
+  fs::create_directory_symlink(dir_.Path(), Path("favorites/home"));
+  fs::create_directory_symlink(Path("outside"), Path("favorites/out"));
+  fs::create_directory_symlink(Path("favorites/a/b"), Path("favorites/c/to-b"));
+  std::vector<std::string> paths;
+  for (const FavoriteFolder& folder : ListFavoriteFolders(root)) {
+    paths.push_back(folder.path.substr(root.size()) + ":" + std::to_string(folder.depth));
+  }
+  EXPECT_THAT(paths, ElementsAre(":0", "/a:1", "/a/b:2", "/c:1", "/c/d:2", "/c/d/e:3", "/c/d/e/f:4",
+                                 "/c/d/e/f/g:5", "/c/d/e/f/g/h:6", "/c/d/e/f/g/h/i:7",
+                                 "/c/d/e/f/g/h/i/j:8", "/c/to-b:2"));
   EXPECT_THAT(ListFavoriteFolders(""), IsEmpty());
 }
 

@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NoLastLineEnd", "[InternetShortcut]\nURL=http://a.example/", "http://a.example/"},
         ReadCase{"Bom", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://a.example/\r\n",
                  "http://a.example/"},
+        ReadCase{"Utf16LeBom",
+                 "\xFF\xFE[\0I\0n\0t\0e\0r\0n\0e\0t\0S\0h\0o\0r\0t\0c\0u\0t\0]\0\r\0\n\0"
+                 "U\0R\0L\0=\0h\0t\0t\0p\0:\0/\0/\0\x7e\x76\xa6\x5e/\0\r\0\n\0"s,
+                 "http://百度/"},
         ReadCase{"AnyCase", "[internetshortcut]\nurl=http://a.example/\n", "http://a.example/"},
         ReadCase{"BlanksAround", "  [ InternetShortcut ]  \n\t URL \t=  http://a.example/ \t\n",
                  "http://a.example/"},
@@ -171,6 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "[Other]\r\nA=1\r\n[InternetShortcut]\r\nURL=http://new.example/\r\n"},
         WriteCase{"KeepsTheBom", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=old\r\n",
                   "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://new.example/\r\n"},
+        WriteCase{"KeepsUtf16Le", "\xFF\xFE[\0A\0]\0\r\0\n\0"s,
+                  "\xFF\xFE[\0A\0]\0\r\0\n\0[\0I\0n\0t\0e\0r\0n\0e\0t\0S\0h\0o\0r\0t\0c\0u\0t"
+                  "\0]\0\r\0\n\0U\0R\0L\0=\0h\0t\0t\0p\0:\0/\0/\0n\0e\0w\0.\0e\0x\0a\0m\0p\0l"
+                  "\0e\0/\0\r\0\n\0"s},
         WriteCase{"KeepsBinaryJunk", "\x01\x02\xff\n[InternetShortcut]\nURL=\0\n"s,
                   "\x01\x02\xff\n[InternetShortcut]\nURL=http://new.example/\n"s}),
     [](const auto& info) { return std::string(info.param.name); });

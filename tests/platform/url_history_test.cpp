@@ -247,12 +247,45 @@ TEST_F(UrlHistoryTest, SkipsBadLinesOfAnEditedFile) {
               ElementsAre("http://b.test/", "http://a.test/", "http://c.test/", "http://d.test/"));
 }
 
-TEST_F(UrlHistoryTest, BinaryFileIsAnEmptyHistoryAndGetsReplaced) {
-  WriteFile("http://a.test/\n\177ELF\x02\x01\0\0\xff\xfe\nhttp://b.test/\n"s);
+// Bad bytes never cost the good lines around them.
+TEST_F(UrlHistoryTest, BinaryLinesAreSkippedAndTheRestKept) {
+  std::string contents;
+  for (int i = 0; i < 100; ++i) contents += "http://u" + std::to_string(i) + ".test/\n";
+  contents.insert(contents.size() / 2, "\177ELF\x02\x01\0\0\xff\xfe\n"s);
+  WriteFile(contents);
   FileUrlHistory history(path_);
-  EXPECT_THAT(history.Entries(), IsEmpty());
+  EXPECT_EQ(history.Entries().size(), 100u);
   history.Record("http://c.test/");
-  EXPECT_EQ(FileContents(), "http://c.test/\n");
+  const std::vector<std::string> entries = FileUrlHistory(path_).Entries();
+  ASSERT_EQ(entries.size(), 101u);
+  EXPECT_EQ(entries.front(), "http://u0.test/");
+  EXPECT_EQ(entries.back(), "http://c.test/");
+  EXPECT_EQ(FileContents().find('\0'), std::string::npos);
+}
+
+// The file is bounded by size as well as by count, and what goes is the oldest.
+TEST_F(UrlHistoryTest, LongAddressesKeepTheFileSmallAndTheNewestAddresses) {
+  {
+    FileUrlHistory history(path_);
+    for (int i = 0; i < 40; ++i) {
+      history.Record("http://u" + std::to_string(i) + ".test/?" + std::string(1 << 18, 'x'));
+    }
+  }
+  EXPECT_LE(std::filesystem::file_size(path_), 2 * FileUrlHistory::kMaxBytes + (1 << 18));
+  const std::vector<std::string> entries = FileUrlHistory(path_).Entries();
+  ASSERT_FALSE(entries.empty());
+  EXPECT_EQ(entries.back().substr(0, 16), "http://u39.test/");
+  EXPECT_EQ(entries.size(), FileUrlHistory::kMaxBytes / ((1 << 18) + 18));
+}
+
+TEST_F(UrlHistoryTest, OversizedFileGivesItsNewestAddresses) {
+  std::string contents(20u << 20, 'x');
+  contents += "\nhttp://old.test/\nhttp://newest.test/\n";
+  WriteFile(contents);
+  FileUrlHistory history(path_);
+  EXPECT_THAT(history.Entries(), ElementsAre("http://old.test/", "http://newest.test/"));
+  history.Record("http://next.test/");
+  EXPECT_EQ(FileContents(), "http://old.test/\nhttp://newest.test/\nhttp://next.test/\n");
 }
 
 TEST_F(UrlHistoryTest, DirectoryInPlaceOfTheFile) {

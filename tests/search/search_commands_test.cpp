@@ -15,7 +15,7 @@ namespace {
 using Calls = std::vector<std::string>;
 using test::CaseName;
 
-constexpr char kBaidu[] = "http://www.baidu.com/baidu?wd=";
+constexpr char kBaidu[] = "https://www.baidu.com/baidu?wd=";
 constexpr char kBaiduTag[] = "&tn=brintal_dg";
 constexpr char kBaiduCaption[] = "%E7%99%BE%E5%BA%A6%E6%90%9C%E7%B4%A2";  // 百度搜索
 
@@ -195,9 +195,9 @@ TEST_P(EngineChoiceTest, ChoosingAgainStillReplacesTheKeyword) {
 INSTANTIATE_TEST_SUITE_P(
     Engines, EngineChoiceTest,
     testing::Values(EngineCase{"Baidu", 0, "百度搜索",
-                               "http://www.baidu.com/baidu?wd=abc&tn=brintal_dg"},
-                    EngineCase{"Yahoo", 1, "雅虎搜索", "http://search.yahoo.com/search?p=abc"},
-                    EngineCase{"Google", 2, "谷歌搜索", "http://www.google.com/search?q=abc"}),
+                               "https://www.baidu.com/baidu?wd=abc&tn=brintal_dg"},
+                    EngineCase{"Yahoo", 1, "雅虎搜索", "https://search.yahoo.com/search?p=abc"},
+                    EngineCase{"Google", 2, "谷歌搜索", "https://www.google.com/search?q=abc"}),
     CaseName<EngineCase>);
 
 TEST_F(SearchTest, EngineChoiceIsSharedAndANewWindowResetsIt) {
@@ -217,7 +217,7 @@ TEST_F(SearchTest, EngineChoiceIsSharedAndANewWindowResetsIt) {
   second.mnuMainToolSearchType(1).PerformClick();
   first.txtSearch.SetText("abc");
   PressEnter(first);
-  EXPECT_EQ(Fake(first).Navigations().back(), "http://search.yahoo.com/search?p=abc");
+  EXPECT_EQ(Fake(first).Navigations().back(), "https://search.yahoo.com/search?p=abc");
   EXPECT_EQ(Checks(first), (std::vector<bool>{false, false, true}));
 }
 

@@ -24,6 +24,7 @@ class FakeBrowserControl : public BrowserControl {
   bool GoForward() override { return Record("GoForward"); }
   bool Refresh() override { return Record("Refresh"); }
   bool Stop() override { return Record("Stop"); }
+  bool RunBookmarklet(const std::string& url) override { return Record("RunBookmarklet " + url); }
   // Recorded as "ExecWB command option" and, with an input, " input".
   bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t*) override {
     calls.push_back("ExecWB " + std::to_string(command) + " " + std::to_string(option) +

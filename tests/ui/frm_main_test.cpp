@@ -6,6 +6,7 @@
 
 #include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
+#include "tests/support/wait.h"
 
 namespace lumetta {
 namespace {
@@ -35,6 +36,44 @@ TEST_F(FrmMainTest, ControlTreeInCreationOrder) {
   EXPECT_EQ(controls.Item(6).TypeName(), "Image");
   EXPECT_EQ(controls.Item(expected.size()).TypeName(), "Menu");
   EXPECT_EQ(controls.Item(expected.size()).Name(), "mnuMainFile");
+}
+
+// The page leaves a one-pixel strip of its frame at the right, where a double click closes the
+// window.
+TEST_F(FrmMainTest, DoubleClickOnTheStripRightOfThePageCloses) {
+  form_.Show();
+  form_.Window().resize(800, 600);
+  Gtk::Widget& frame = *form_.picMainWeb.Widget();
+  Gtk::Widget& page = *form_.webMain.Widget();
+  ASSERT_TRUE(test::WaitUntil([&] { return frame.get_allocated_width() > 700; }));
+  EXPECT_EQ(page.get_allocated_width(), frame.get_allocated_width() - 1);
+
+  GdkEvent* event = gdk_event_new(GDK_2BUTTON_PRESS);
+  event->button.window =
+      GDK_WINDOW(g_object_ref(form_.picMainWeb.Layout().get_bin_window()->gobj()));
+  event->button.x = frame.get_allocated_width() - 1;
+  event->button.y = 10;
+  event->button.button = 1;
+  gdk_event_set_device(
+      event, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
+  gtk_main_do_event(event);
+  gdk_event_free(event);
+  EXPECT_EQ(windows_.OpenCount(), 0u);
+}
+
+TEST_F(FrmMainTest, SeparatorsAreThinLines) {
+  int separators = 0;
+  for (Control* control : form_.GetControls()) {
+    auto* item = dynamic_cast<MenuItem*>(control);
+    if (item == nullptr || item->Caption() != "-") continue;
+    ++separators;
+    int minimum = 0;
+    int natural = 0;
+    item->Item().get_preferred_height(minimum, natural);
+    EXPECT_LT(natural, 10) << item->Name();
+    EXPECT_EQ(item->Item().get_child(), nullptr) << item->Name();
+  }
+  EXPECT_EQ(separators, 11);
 }
 
 TEST_F(FrmMainTest, DesignTextsAndToolTips) {

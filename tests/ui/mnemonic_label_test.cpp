@@ -43,6 +43,9 @@ TEST(ControlGeometryTest, TwipsToPixels) {
   EXPECT_EQ(TwipsToPixels(240), 16);
   EXPECT_EQ(TwipsToPixels(195), 13);
   EXPECT_EQ(TwipsToPixels(-30), -2);
+  // Truncated: the page frame (W - 15) and the page (W - 20) differ by a pixel.
+  EXPECT_EQ(TwipsToPixels(15345), 1023);
+  EXPECT_EQ(TwipsToPixels(15340), 1022);
   EXPECT_EQ(PixelsToTwips(1024), 15360);
 }
 

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DispatchCase{1, {"GoBack"}}, DispatchCase{2, {"GoForward"}},
                     DispatchCase{3, {"Stop"}}, DispatchCase{4, {"Refresh"}},
                     DispatchCase{5, {"Navigate http://home.example/"}},
-                    DispatchCase{92, {"Navigate http://www.baidu.com/baidu?wd=abc&tn=brintal_dg"}},
+                    DispatchCase{92, {"Navigate https://www.baidu.com/baidu?wd=abc&tn=brintal_dg"}},
                     DispatchCase{0, {}}, DispatchCase{6, {}}, DispatchCase{50, {}},
                     DispatchCase{91, {}}, DispatchCase{94, {}}, DispatchCase{-1, {}},
                     DispatchCase{32767, {}}, DispatchCase{-32768, {}}),

@@ -1,17 +1,21 @@
 #include "ui/controls/control.h"
 
+#include <gtkmm/cssprovider.h>
 #include <gtkmm/layout.h>
 
-#include <cmath>
+#include "ui/controls/css_color.h"
 
 namespace lumetta {
 
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+// Truncated, so that a control a few twips narrower than another is a pixel narrower too.
+int TwipsToPixels(double twips) { return static_cast<int>(twips / kTwipsPerPixel); }
 
 double PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 Control::Control(std::string name, std::string type_name, int index)
     : name_(std::move(name)), type_name_(std::move(type_name)), index_(index) {}
+
+Control::~Control() = default;
 
 void Control::SetLeft(double left) {
   left_ = left;
@@ -65,6 +69,11 @@ void Control::SetToolTipText(const std::string& text) {
   ApplyToolTip();
 }
 
+void Control::SetBackColor(std::uint32_t color) {
+  back_color_ = color;
+  ApplyBackColor();
+}
+
 void Control::PlaceIn(Gtk::Layout& container) {
   Gtk::Widget* widget = Widget();
   if (widget == nullptr) return;
@@ -113,6 +122,22 @@ void Control::ApplyToolTip() {
   } else {
     widget->set_tooltip_text(tool_tip_);
   }
+}
+
+void Control::ApplyBackColor() {
+  if (Gtk::Widget* widget = Widget()) PaintBackColor(*widget, *back_color_, back_color_style_);
+}
+
+void Control::PaintBackColor(Gtk::Widget& widget, std::uint32_t color,
+                             Glib::RefPtr<Gtk::CssProvider>& style) {
+  if (!style) {
+    style = Gtk::CssProvider::create();
+    widget.get_style_context()->add_provider(style, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  }
+  // Only the widget's own node: an edit box's selection, say, keeps its colours.
+  const char* node = gtk_widget_class_get_css_name(GTK_WIDGET_GET_CLASS(widget.gobj()));
+  style->load_from_data(std::string(node) + " { background-color: " + CssColor(color) +
+                        "; background-image: none; }");
 }
 
 }  // namespace lumetta

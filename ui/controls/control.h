@@ -1,8 +1,13 @@
 #pragma once
 
+#include <glibmm/refptr.h>
+
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Gtk {
+class CssProvider;
 class Layout;
 class Widget;
 }  // namespace Gtk
@@ -23,7 +28,7 @@ class Control {
   static constexpr int kNoIndex = -1;
 
   Control(std::string name, std::string type_name, int index = kNoIndex);
-  virtual ~Control() = default;
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
@@ -52,6 +57,9 @@ class Control {
   void SetToolTipText(const std::string& text);
   const std::string& Tag() const { return tag_; }
   void SetTag(const std::string& tag) { tag_ = tag; }
+  // Background colour in the layout 0x00BBGGRR; none until one is set.
+  std::optional<std::uint32_t> BackColor() const { return back_color_; }
+  void SetBackColor(std::uint32_t color);
 
   virtual Gtk::Widget* Widget() { return nullptr; }
 
@@ -61,6 +69,11 @@ class Control {
  protected:
   virtual void ApplyCaption() {}
   virtual void ApplyToolTip();
+  virtual void ApplyBackColor();
+  // Paints the background of `widget`'s own node in `color`, over the theme and any skin,
+  // through `style`, which is made on first use.
+  static void PaintBackColor(Gtk::Widget& widget, std::uint32_t color,
+                             Glib::RefPtr<Gtk::CssProvider>& style);
   // Called once the widget exists, to show the state set so far.
   void ApplyAll();
 
@@ -81,6 +94,8 @@ class Control {
   std::string caption_;
   std::string tool_tip_;
   std::string tag_;
+  std::optional<std::uint32_t> back_color_;
+  Glib::RefPtr<Gtk::CssProvider> back_color_style_;
   Gtk::Layout* container_ = nullptr;
 };
 

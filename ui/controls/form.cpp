@@ -1,5 +1,7 @@
 #include "ui/controls/form.h"
 
+#include <gtkmm/cssprovider.h>
+
 #include "ui/controls/menu_item.h"
 
 namespace lumetta {
@@ -23,6 +25,11 @@ class Form::ClientArea : public Gtk::Layout {
     form_.OnClientResize(allocation.get_width(), allocation.get_height());
     Gtk::Layout::on_size_allocate(allocation);
   }
+  bool on_focus(Gtk::DirectionType direction) override {
+    const bool tab = direction == Gtk::DIR_TAB_FORWARD || direction == Gtk::DIR_TAB_BACKWARD;
+    if (tab && !form_.tab_order_.empty()) return form_.MoveFocusInTabOrder(direction);
+    return Gtk::Layout::on_focus(direction);
+  }
 
  private:
   Form& form_;
@@ -35,6 +42,8 @@ Form::Form(std::string name, const std::string& caption, double client_width, do
   window_.add_accel_group(accelerators_);
   window_.set_default_size(TwipsToPixels(client_width), TwipsToPixels(client_height));
   box_.pack_start(menu_bar_, Gtk::PACK_SHRINK);
+  // An empty menu bar would still take a line.
+  menu_bar_.set_no_show_all(true);
   box_.pack_start(*client_, Gtk::PACK_EXPAND_WIDGET);
   window_.add(box_);
   window_.signal_delete_event().connect([this](GdkEventAny*) {
@@ -53,12 +62,44 @@ Form::~Form() {
 
 void Form::ApplyCaption() { window_.set_title(Caption()); }
 
-void Form::AddMenu(MenuItem& top) { menu_bar_.append(top.Item()); }
+void Form::AddMenu(MenuItem& top) {
+  menu_bar_.append(top.Item());
+  menu_bar_.set_no_show_all(false);
+  menu_bar_.show();
+}
+
+void Form::SetTabOrder(std::vector<Control*> order) { tab_order_ = std::move(order); }
+
+// From the control holding the focus to the next one in the tab order that takes it; past the
+// last, the window starts again from the first.
+bool Form::MoveFocusInTabOrder(Gtk::DirectionType direction) {
+  const int count = static_cast<int>(tab_order_.size());
+  const int step = direction == Gtk::DIR_TAB_FORWARD ? 1 : -1;
+  int position = step > 0 ? -1 : count;
+  Gtk::Widget* focused = client_->get_focus_child();
+  for (int i = 0; i < count; ++i) {
+    if (tab_order_[i]->Widget() == focused) position = i;
+  }
+  for (position += step; position >= 0 && position < count; position += step) {
+    Gtk::Widget* widget = tab_order_[position]->Widget();
+    if (widget != nullptr && widget->get_visible() && widget->child_focus(direction)) return true;
+  }
+  return false;
+}
+
+void Form::ApplyBackColor() {
+  PaintBackColor(window_, *BackColor(), window_back_color_);
+  PaintBackColor(*client_, *BackColor(), client_back_color_);
+}
 
 void Form::RunActivate() {
   if (active_form == this) return;
   active_form = this;
   Activate.emit();
+}
+
+bool Form::IsActiveWindow(const Gtk::Window& window) {
+  return active_form != nullptr && &active_form->window_ == &window;
 }
 
 Gtk::Layout& Form::Client() { return *client_; }

@@ -7,6 +7,7 @@
 #include <gtkmm/window.h>
 
 #include <memory>
+#include <vector>
 
 #include "ui/controls/control.h"
 #include "ui/controls/controls.h"
@@ -27,8 +28,13 @@ class Form : public Control {
   Controls& GetControls() { return controls_; }
   const Glib::RefPtr<Gtk::AccelGroup>& Accelerators() const { return accelerators_; }
 
+  // Adds a menu to the menu bar, which shows once it has one.
   void AddMenu(MenuItem& top);
   void Add(Control& child) { child.PlaceIn(Client()); }
+  // The order in which Tab and Shift+Tab move the keyboard focus through the controls of the
+  // client area, in place of their positions; controls that cannot take the focus are passed
+  // over. Arrow keys still move by position.
+  void SetTabOrder(std::vector<Control*> order);
 
   // Size of the client area, below the menu bar, in twips.
   double ScaleWidth() const { return PixelsToTwips(client_width_); }
@@ -43,13 +49,24 @@ class Form : public Control {
 
   // Runs Activate when this window was not already the program's active window.
   void RunActivate();
+  // Whether `window` is the program window the user worked in last.
+  static bool IsActiveWindow(const Gtk::Window& window);
+
+  // Expires when the window closes. Code that yielded to the main loop checks it before it
+  // touches the window again.
+  std::weak_ptr<void> Alive() const { return alive_; }
 
  protected:
   void ApplyCaption() override;
+  // The window and its client area.
+  void ApplyBackColor() override;
+  // The window has closed: Alive() expires.
+  void MarkClosed() { alive_.reset(); }
 
  private:
   class ClientArea;
   void OnClientResize(int width, int height);
+  bool MoveFocusInTabOrder(Gtk::DirectionType direction);
 
   Gtk::Window window_;
   Gtk::Box box_{Gtk::ORIENTATION_VERTICAL};
@@ -57,6 +74,10 @@ class Form : public Control {
   std::unique_ptr<ClientArea> client_;
   Glib::RefPtr<Gtk::AccelGroup> accelerators_;
   Controls controls_;
+  std::vector<Control*> tab_order_;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  Glib::RefPtr<Gtk::CssProvider> window_back_color_;
+  Glib::RefPtr<Gtk::CssProvider> client_back_color_;
   int client_width_ = 0;
   int client_height_ = 0;
 };

@@ -36,14 +36,31 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
   } else {
     item_ = std::make_unique<Gtk::MenuItem>();
   }
-  item_->set_use_underline(true);
+  // A separator must get no label: setting the underline flag would give it one, and with it the
+  // height of an item.
+  if (!separator_) item_->set_use_underline(true);
   item_->signal_activate().connect(sigc::mem_fun(*this, &MenuItem::OnActivate));
   SetCaption(caption);
   ApplyAll();
 }
 
+void MenuItem::ShowCaptionAsIs() {
+  as_is_ = true;
+  item_->set_use_underline(false);
+  ApplyCaption();
+}
+
 void MenuItem::ApplyCaption() {
-  if (!separator_) item_->set_label(MnemonicLabel(Caption()));
+  if (separator_) return;
+  if (!as_is_) {
+    item_->set_label(MnemonicLabel(Caption()));
+    return;
+  }
+  std::string label = Caption();
+  for (char& c : label) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  item_->set_label(label);
 }
 
 void MenuItem::SetChecked(bool checked) {

@@ -29,6 +29,10 @@ class MenuItem : public Control {
   Gtk::Widget* Widget() override { return item_.get(); }
   Gtk::MenuItem& Item() { return *item_; }
 
+  // Shows the caption as it is, for captions from outside the program (file names): "&" marks
+  // no access key and control characters show as blanks.
+  void ShowCaptionAsIs();
+
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
 
@@ -54,6 +58,7 @@ class MenuItem : public Control {
 
   MenuKind kind_;
   bool separator_ = false;
+  bool as_is_ = false;
   bool checked_ = false;
   bool syncing_ = false;
   std::unique_ptr<Gtk::MenuItem> item_;

@@ -1,8 +1,10 @@
 #include "ui/controls/text_box.h"
 
 #include <gdk/gdkkeysyms.h>
-#include <gtkmm/cssprovider.h>
-#include <gtkmm/stylecontext.h>
+#include <gtkmm/window.h>
+
+#include "ui/controls/form.h"
+#include "ui/controls/program_style.h"
 
 namespace lumetta {
 
@@ -11,18 +13,6 @@ namespace {
 // The boxes are laid out at classic heights (19 pixels); the theme's padding would not fit.
 constexpr char kTextBoxCss[] =
     "entry.lumetta-textbox { min-height: 0; padding-top: 0; padding-bottom: 0; }";
-
-void InstallTextBoxStyle() {
-  static bool installed = false;
-  if (installed) return;
-  auto screen = Gdk::Screen::get_default();
-  if (!screen) return;
-  auto provider = Gtk::CssProvider::create();
-  provider->load_from_data(kTextBoxCss);
-  Gtk::StyleContext::add_provider_for_screen(screen, provider,
-                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-  installed = true;
-}
 
 int ShiftOf(guint state) {
   return ((state & GDK_SHIFT_MASK) ? kShiftMask : 0) |
@@ -66,26 +56,85 @@ int KeyCodeOf(guint keyval) {
 }
 
 TextBox::TextBox(std::string name, int index) : Control(std::move(name), "TextBox", index) {
-  InstallTextBoxStyle();
+  AddProgramStyle(kTextBoxCss);
   entry_.get_style_context()->add_class("lumetta-textbox");
   entry_.set_width_chars(1);
-  entry_.signal_focus_in_event().connect([this](GdkEventFocus*) {
-    GotFocus.emit();
-    return false;
-  });
-  entry_.signal_key_press_event().connect(sigc::mem_fun(*this, &TextBox::OnKeyPress), false);
+  entry_.signal_focus_in_event().connect(sigc::mem_fun(*this, &TextBox::OnFocusIn));
+  entry_.signal_focus_out_event().connect(sigc::mem_fun(*this, &TextBox::OnFocusOut));
+  g_signal_connect(entry_.gobj(), "preedit-changed", G_CALLBACK(&TextBox::OnPreeditChanged), this);
+  entry_.property_completion().signal_changed().connect([this] { FollowCompletion(); });
+  ConnectKeys();
   ApplyAll();
 }
 
+// Handlers of one signal run in the order they were connected: ours go after those of a
+// completion set later, so that the completion's list takes its keys first.
+void TextBox::ConnectKeys() {
+  key_connection_.disconnect();
+  key_connection_ =
+      entry_.signal_key_press_event().connect(sigc::mem_fun(*this, &TextBox::OnKeyPress), false);
+}
+
+void TextBox::FollowCompletion() {
+  ConnectKeys();
+  match_connection_.disconnect();
+  if (Glib::RefPtr<Gtk::EntryCompletion> completion = entry_.get_completion()) {
+    match_connection_ = completion->signal_match_selected().connect(
+        sigc::mem_fun(*this, &TextBox::OnMatchSelected), false);
+  }
+}
+
 bool TextBox::OnKeyPress(GdkEventKey* event) {
+  // While the input method composes, Enter and the other keys end or edit the composition.
+  if (composing_ && gtk_entry_im_context_filter_keypress(entry_.gobj(), event)) return true;
   const int key_code = KeyCodeOf(event->keyval);
+  if (key_code == kKeyReturn) {
+    RaiseEnter(ShiftOf(event->state));
+    return false;
+  }
   if (key_code != 0) KeyDown.emit(key_code, ShiftOf(event->state));
   const guint32 character = gdk_keyval_to_unicode(event->keyval);
-  if (key_code == kKeyReturn) {
-    KeyPress.emit(kKeyReturn);
-  } else if (character != 0 && (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) == 0) {
+  if (character != 0 && (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) == 0) {
     KeyPress.emit(static_cast<int>(character));
   }
+  return false;
+}
+
+bool TextBox::OnMatchSelected(const Gtk::TreeModel::iterator& row) {
+  Glib::RefPtr<Gtk::EntryCompletion> completion = entry_.get_completion();
+  if (!completion || !row) return false;
+  Glib::ustring text;
+  row->get_value(completion->get_text_column(), text);
+  entry_.set_text(text);
+  entry_.set_position(-1);
+  GdkModifierType state{};
+  gtk_get_current_event_state(&state);
+  RaiseEnter(ShiftOf(state));
+  return true;
+}
+
+void TextBox::OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer self) {
+  static_cast<TextBox*>(self)->composing_ = preedit != nullptr && *preedit != '\0';
+}
+
+void TextBox::RaiseEnter(int shift) {
+  KeyDown.emit(kKeyReturn, shift);
+  KeyPress.emit(kKeyReturn);
+}
+
+bool TextBox::OnFocusIn(GdkEventFocus*) {
+  // Coming back from another application puts the focus back where it was; the program's
+  // active window has not changed meanwhile.
+  const auto* window = dynamic_cast<const Gtk::Window*>(entry_.get_toplevel());
+  const bool returning = left_with_window_ && window != nullptr && Form::IsActiveWindow(*window);
+  left_with_window_ = false;
+  if (!returning) GotFocus.emit();
+  return false;
+}
+
+bool TextBox::OnFocusOut(GdkEventFocus*) {
+  const auto* window = dynamic_cast<const Gtk::Window*>(entry_.get_toplevel());
+  left_with_window_ = window != nullptr && window->get_focus() == &entry_;
   return false;
 }
 

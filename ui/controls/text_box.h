@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtkmm/entry.h>
+#include <gtkmm/entrycompletion.h>
 
 #include "ui/controls/control.h"
 
@@ -32,14 +33,31 @@ class TextBox : public Control {
   void SetFocus() { entry_.grab_focus(); }
   bool HasFocus() const { return entry_.has_focus(); }
 
+  // Raised when the box gains the focus from another control or another window of the
+  // program; not when the user comes back to the program from another application.
   sigc::signal<void()> GotFocus;
+  // Keys the box's input method does not take for the text it is composing. A suggestion of
+  // the box's completion chosen with Enter or the mouse fills the box and raises Enter.
   sigc::signal<void(int key_code, int shift)> KeyDown;
   sigc::signal<void(int key_ascii)> KeyPress;
 
  private:
+  void ConnectKeys();
+  void FollowCompletion();
   bool OnKeyPress(GdkEventKey* event);
+  bool OnMatchSelected(const Gtk::TreeModel::iterator& row);
+  bool OnFocusIn(GdkEventFocus* event);
+  bool OnFocusOut(GdkEventFocus* event);
+  void RaiseEnter(int shift);
+  static void OnPreeditChanged(GtkEntry*, gchar* preedit, gpointer self);
 
   Gtk::Entry entry_;
+  sigc::connection key_connection_;
+  sigc::connection match_connection_;
+  // Whether the input method shows text it is still composing.
+  bool composing_ = false;
+  // Whether the box lost the focus because its window did, keeping its place in the window.
+  bool left_with_window_ = false;
 };
 
 }  // namespace lumetta

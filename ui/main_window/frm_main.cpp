@@ -111,7 +111,10 @@ void frmMain::FormLoad() {
   if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
   SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
   FavoritesLoad.emit();
+  const std::weak_ptr<void> alive = Alive();
   if (!skip_start_page_) DoNavigate(*this, mstrURLNewWindow);
+  if (alive.expired()) return;
+  ApplySkin(*this);
 }
 
 void frmMain::FormResize() {
@@ -141,14 +144,16 @@ void frmMain::Track(sigc::connection connection) {
 void frmMain::Unload() { host_.Unload(*this); }
 
 void frmMain::Detach() {
-  alive_.reset();
+  MarkClosed();
   for (sigc::connection& connection : connections_) connection.disconnect();
   connections_.clear();
   Window().hide();
 }
 
-void frmMain::DoAddNewWindow(const std::string& url) {
-  frmMain& window = host_.CreateMainWindow();
+void frmMain::DoAddNewWindow(const std::string& url) { AddNewMainWindow(host_, url); }
+
+void AddNewMainWindow(WindowHost& host, const std::string& url) {
+  frmMain& window = host.CreateMainWindow();
   window.mstrURLNewWindow = url;
   const std::weak_ptr<void> alive = window.Alive();
   window.Show();

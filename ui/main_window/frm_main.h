@@ -43,6 +43,10 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void Unload();
   // Opens a new main window on `url`, with the keyboard focus in its address box.
   void DoAddNewWindow(const std::string& url);
+  // Skins `target`, this window or another, with this window's skin object from the skin file
+  // beside the program, and paints its background and its picture boxes in the panel colour.
+  // Yields to the main loop after every control of `target`.
+  void ApplySkin(Form& target);
 
   // The window opens the address its control is given instead of the start page, and its page
   // may close it: for a window that a page's new-window request makes.
@@ -57,10 +61,6 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   // it in. Null for an index without an action.
   void SetToolbarAction(int index, std::function<void()> action);
   const std::function<void()>* ToolbarAction(int index) const;
-
-  // Expires when the window closes. Code that yielded to the main loop checks it before it
-  // touches the window again.
-  std::weak_ptr<void> Alive() const { return alive_; }
 
   // Called by the host as the window closes: no event reaches it any more.
   void Detach();
@@ -78,12 +78,15 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void Connect(Signal& signal, Slot slot);
 
   WindowHost& host_;
-  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   bool loaded_ = false;
   bool skip_start_page_ = false;
   std::map<int, std::function<void()>> toolbar_actions_;
   std::vector<sigc::connection> connections_;
   size_t tracked_live_ = 0;
 };
+
+// Opens a new main window of `host` on `url`, with the keyboard focus in its address box: what
+// DoAddNewWindow does, for a caller without a main window at hand.
+void AddNewMainWindow(WindowHost& host, const std::string& url);
 
 }  // namespace lumetta

@@ -17,7 +17,6 @@ void MainControls::Build(Form& form, Controls& controls) {
     record(b);
   };
 
-  Skin1.SetVisible(false);
   record(Skin1);
 
   picMainWeb.Move(135, 630, 6360, 5595);

@@ -5,6 +5,7 @@
 #include "ui/controls/controls.h"
 #include "ui/controls/image_button.h"
 #include "ui/controls/picture_box.h"
+#include "ui/controls/skin_control.h"
 #include "ui/controls/text_box.h"
 #include "ui/controls/web_browser_host.h"
 
@@ -28,7 +29,7 @@ struct MainControls {
   // Records the controls in creation order and puts each in its container.
   void Build(Form& form, Controls& controls);
 
-  Control Skin1{"Skin1", "Skin"};
+  SkinControl Skin1{"Skin1"};
   PictureBox picMainWeb{"picMainWeb"};
   WebBrowserHost webMain;
   PictureBox picMainToolBar{"picMainToolBar"};

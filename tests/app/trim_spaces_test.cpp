@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "app/trim_spaces.h"
 
-#include "navigation/navigation_commands.h"
+#include <gtest/gtest.h>
 
 namespace lumetta {
 namespace {
