@@ -330,8 +330,18 @@ TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
 
-  ASSERT_TRUE(Load(secure.Url("/", "localhost")));
+  // Another loopback address rather than "localhost", whose lookup may try ::1 first.
+  ASSERT_TRUE(secure.AlsoListenOn("127.0.0.2"));
+  const std::string other_host = secure.Url("/", "127.0.0.2");
+  control_->Navigate(other_host);
+  // Leaving one site for another, the engine now and then reports the refused handshake as a
+  // cancelled load (its generic error page); the same address loaded again gives the real answer.
+  int retries = 0;
   EXPECT_TRUE(test::WaitUntil([&] {
+    if (control_->LocationName() == "无法显示网页" && !Loading() && retries < 3) {
+      ++retries;
+      control_->Navigate(other_host);
+    }
     return control_->LocationName() == "证书错误：证书与网站地址不符";
   })) << control_->LocationName();
   EXPECT_EQ(secure.CountRequests("/"), 1);

@@ -38,6 +38,15 @@ LocalServer::LocalServer(GTlsCertificate* certificate) : https_(certificate != n
   g_slist_free_full(uris, reinterpret_cast<GDestroyNotify>(g_uri_unref));
 }
 
+bool LocalServer::AlsoListenOn(const std::string& address) {
+  GSocketAddress* where = g_inet_socket_address_new_from_string(address.c_str(), port_);
+  if (where == nullptr) return false;
+  const auto options = static_cast<SoupServerListenOptions>(https_ ? SOUP_SERVER_LISTEN_HTTPS : 0);
+  const bool listening = soup_server_listen(server_, where, options, nullptr);
+  g_object_unref(where);
+  return listening;
+}
+
 // A body sent piece by piece from a timer.
 struct LocalServer::Stream {
   ~Stream() {

@@ -43,6 +43,9 @@ class LocalServer {
 
   void Serve(const std::string& path, Page page) { pages_[path] = std::move(page); }
   void Serve(const std::string& path, const std::string& html) { pages_[path].body = html; }
+  // Serves on `address` (another loopback address, say 127.0.0.2) too, on the same port: a
+  // second host that needs no name lookup.
+  bool AlsoListenOn(const std::string& address);
   // http://127.0.0.1:PORT (or https) followed by `path`; `host` may name another loopback host.
   std::string Url(const std::string& path, const std::string& host = "127.0.0.1") const;
   // The paths requested so far (with their queries), in order.
