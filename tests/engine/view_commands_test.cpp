@@ -258,7 +258,9 @@ TEST_F(ViewCommandsTest, SaveAndPrintUnderWayWhenTheViewGoesEndWholeOrNotAtAll) 
   };
   test::RunFor(500);
   EXPECT_TRUE(test::WaitUntil([&] { return !temporary_files(); }, 30000));
-  if (fs::exists(pdf)) EXPECT_GT(PdfPages(pdf), 0);
+  if (fs::exists(pdf)) {
+    EXPECT_GT(PdfPages(pdf), 0);
+  }
   if (fs::exists(mht)) {
     const std::string saved = ReadFile(mht);
     EXPECT_TRUE(g_str_has_suffix(saved.c_str(), "--\r\n"));
