@@ -12,6 +12,7 @@
 
 #include "engine/webkit_engine.h"
 #include "loopback_server.h"
+#include "main_loop_wait.h"
 #include "process_memory.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
@@ -19,20 +20,11 @@
 namespace {
 
 using lumetta::frmMain;
+using lumetta::bench::NowMs;
+using lumetta::bench::WaitUntil;
 
 constexpr int kNewWindowRuns = 7;
 constexpr int kMemoryWindows = 10;
-
-double NowMs() { return g_get_monotonic_time() / 1000.0; }
-
-bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 20000) {
-  const double deadline = NowMs() + timeout_ms;
-  while (!condition()) {
-    if (NowMs() > deadline) return false;
-    g_main_context_iteration(nullptr, TRUE);
-  }
-  return true;
-}
 
 bool Shows(frmMain& window, const std::string& url) {
   return window.Window().get_mapped() && window.txtURL.Text() == url;

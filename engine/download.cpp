@@ -10,13 +10,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "engine/dialog_parent.h"
 #include "engine/download_dialog.h"
 #include "engine/download_file_name.h"
 #include "engine/download_progress_window.h"
 #include "engine/download_text.h"
 #include "engine/downloads.h"
+#include "engine/type_description.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "platform/user_dirs.h"
 
 namespace lumetta {
 
@@ -34,33 +37,6 @@ void DestroyLater(std::unique_ptr<T>& window) {
   window->hide();
   T* gone = window.release();
   Glib::signal_idle().connect_once([gone] { delete gone; });
-}
-
-Gtk::Window* WindowOf(WebKitWebView* view) {
-  if (view == nullptr) return nullptr;
-  GtkWidget* toplevel = gtk_widget_get_toplevel(GTK_WIDGET(view));
-  if (!gtk_widget_is_toplevel(toplevel) || !GTK_IS_WINDOW(toplevel)) return nullptr;
-  // A window whose first page is a download is not shown yet; a dialog stays above it only
-  // when it has a native window to refer to.
-  gtk_widget_realize(toplevel);
-  return Glib::wrap(GTK_WINDOW(toplevel));
-}
-
-std::string TypeDescription(const std::string& mime_type) {
-  if (mime_type.empty()) return "未知类型";
-  gchar* type = g_content_type_from_mime_type(mime_type.c_str());
-  gchar* description = type != nullptr ? g_content_type_get_description(type) : nullptr;
-  std::string text = description != nullptr ? std::string(description) : mime_type;
-  if (text != mime_type) text += " (" + mime_type + ")";
-  g_free(description);
-  g_free(type);
-  return text;
-}
-
-std::string DownloadFolder() {
-  const char* folder = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
-  if (folder != nullptr && g_file_test(folder, G_FILE_TEST_IS_DIR)) return folder;
-  return g_get_home_dir();
 }
 
 // Renames `from` to `to` without replacing a file that appeared there meanwhile.
@@ -169,7 +145,7 @@ void Download::ChooseFile() {
   chooser_->set_default_response(Gtk::RESPONSE_ACCEPT);
   // The user is asked before a file is replaced.
   chooser_->set_do_overwrite_confirmation(true);
-  chooser_->set_current_folder(DownloadFolder());
+  chooser_->set_current_folder(UserDownloadDir());
   chooser_->set_current_name(name_);
   if (Gtk::Window* parent = WindowOf(webkit_download_get_web_view(download_))) {
     chooser_->set_transient_for(*parent);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/dialog_parent.h"
 #include "engine/sign_in_dialog.h"
 
 namespace lumetta {
@@ -19,13 +20,6 @@ bool SameQuestion(WebKitAuthenticationRequest* a, WebKitAuthenticationRequest* b
          Text(webkit_authentication_request_get_realm(a)) ==
              Text(webkit_authentication_request_get_realm(b)) &&
          webkit_authentication_request_get_scheme(a) == webkit_authentication_request_get_scheme(b);
-}
-
-// The main window the view sits in, if it sits in one.
-Gtk::Window* WindowOf(WebKitWebView* view) {
-  GtkWidget* toplevel = gtk_widget_get_toplevel(GTK_WIDGET(view));
-  if (!gtk_widget_is_toplevel(toplevel) || !GTK_IS_WINDOW(toplevel)) return nullptr;
-  return Glib::wrap(GTK_WINDOW(toplevel));
 }
 
 }  // namespace

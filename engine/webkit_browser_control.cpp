@@ -8,6 +8,7 @@
 #include "engine/offline_filter.h"
 #include "engine/sign_in_requests.h"
 #include "engine/text_zoom.h"
+#include "engine/view_commands.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -101,11 +102,13 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   sign_in_ = std::make_unique<SignInRequests>(view_);
   certificates_ = std::make_unique<CertificateExceptions>();
   document_.emplace(view_, kScriptWorld);
+  commands_ = std::make_unique<ViewCommands>(view_);
   InstallFrameReports();
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  commands_.reset();
   sign_in_.reset();
   g_cancellable_cancel(cancellable_);
   g_object_unref(cancellable_);
@@ -199,8 +202,27 @@ bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int, std::optional<int32_t> input, int32_t* output) {
+bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t> input,
+                                  int32_t* output) {
   switch (command) {
+    case kOleCmdIdSaveAs:
+      return commands_->SaveAs();
+    case kOleCmdIdPrint:
+      return commands_->Print(option != kOleCmdExecOptDontPromptUser);
+    case kOleCmdIdPrintPreview:
+      return commands_->PrintPreview();
+    case kOleCmdIdPageSetup:
+      return commands_->PageSetup();
+    case kOleCmdIdProperties:
+      return commands_->Properties();
+    case kOleCmdIdCut:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_CUT);
+    case kOleCmdIdCopy:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_COPY);
+    case kOleCmdIdPaste:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_PASTE);
+    case kOleCmdIdSelectAll:
+      return commands_->Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL);
     case kOleCmdIdZoom:
       return ExecTextZoom(view_, input, output);
     default:

@@ -15,6 +15,7 @@ class CertificateExceptions;
 class OfflineFilter;
 class SignInRequests;
 class UrlHistory;
+class ViewCommands;
 
 // What all controls of the process share.
 struct EngineShared {
@@ -88,6 +89,8 @@ class WebKitBrowserControl : public BrowserControl {
   std::unique_ptr<SignInRequests> sign_in_;
   std::unique_ptr<CertificateExceptions> certificates_;
   std::optional<DocumentAccess> document_;
+  // The page commands of ExecWB and the dialogs they show.
+  std::unique_ptr<ViewCommands> commands_;
 
   bool register_as_browser_ = false;
   bool silent_ = false;

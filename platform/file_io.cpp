@@ -143,7 +143,9 @@ bool ReplaceFile(const std::string& path, std::string_view data, std::optional<m
   bool written = WriteAll(fd, data) && (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
   written = close(fd) == 0 && written;
   if (written && rename(temp.c_str(), path.c_str()) == 0) return true;
+  const int error = errno;
   g_unlink(temp.c_str());
+  errno = error;
   return false;
 }
 

@@ -58,7 +58,7 @@ std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_
 
 // Replaces the file at `path` with `data` atomically: a temporary file beside it, synced and
 // given `mode`, is renamed over it. The temporary name starts with a dot, so that a leftover
-// stays out of listings.
+// stays out of listings. On failure errno says why.
 bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode);
 
 }  // namespace lumetta

@@ -8,11 +8,10 @@ namespace {
 
 constexpr int kButtonsMask = 0x0F;
 constexpr int kIconMask = 0xF0;
-constexpr int kIconCritical = 16;
 
 Gtk::MessageType TypeOf(int style) {
   switch (style & kIconMask) {
-    case kIconCritical:
+    case kMbIconCritical:
       return Gtk::MESSAGE_ERROR;
     case kMbIconQuestion:
       return Gtk::MESSAGE_QUESTION;

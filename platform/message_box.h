@@ -9,6 +9,7 @@ namespace lumetta {
 // Message-box styles: one button set plus at most one icon.
 inline constexpr int kMbOk = 0;
 inline constexpr int kMbYesNo = 4;
+inline constexpr int kMbIconCritical = 16;
 inline constexpr int kMbIconQuestion = 32;
 inline constexpr int kMbIconExclamation = 48;
 inline constexpr int kMbIconInformation = 64;

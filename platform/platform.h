@@ -9,6 +9,7 @@ class ShellFolders;
 class FavoritesDialogs;
 class Shell;
 class UrlCache;
+class Keystrokes;
 class SkinComponent;
 class FileDialog;
 
@@ -22,6 +23,7 @@ struct Platform {
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
   UrlCache* url_cache = nullptr;
+  Keystrokes* keystrokes = nullptr;
   SkinComponent* skins = nullptr;
   FileDialog* file_dialog = nullptr;
 };

@@ -24,4 +24,10 @@ std::string UserDataDir() { return XdgDir("XDG_DATA_HOME", "/.local/share"); }
 
 std::string UserCacheDir() { return XdgDir("XDG_CACHE_HOME", "/.cache"); }
 
+std::string UserDownloadDir() {
+  const char* dir = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
+  if (dir != nullptr && g_file_test(dir, G_FILE_TEST_IS_DIR)) return dir;
+  return HomeDir();
+}
+
 }  // namespace lumetta

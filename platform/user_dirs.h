@@ -15,5 +15,8 @@ std::string UserConfigDir();
 std::string UserDataDir();
 // $XDG_CACHE_HOME, else ~/.cache.
 std::string UserCacheDir();
+// The user's download folder (XDG_DOWNLOAD_DIR, as GLib read it at its first lookup), else the
+// home folder when there is none.
+std::string UserDownloadDir();
 
 }  // namespace lumetta

@@ -12,6 +12,7 @@
 #include "platform/favorites_dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
+#include "platform/keystrokes.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
   ThePlatform().shell = &shell;
   auto url_cache = CreateWebKitUrlCache(*history);
   ThePlatform().url_cache = url_cache.get();
+  GdkKeystrokes keystrokes;
+  ThePlatform().keystrokes = &keystrokes;
   CssSkinComponent skins;
   ThePlatform().skins = &skins;
   GtkFileDialog file_dialog;

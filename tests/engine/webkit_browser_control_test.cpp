@@ -7,6 +7,7 @@
 #include "engine/webkit_engine.h"
 #include "platform/url_history.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/evaluate_script.h"
 #include "tests/support/local_server.h"
 #include "tests/support/self_signed_certificate.h"
 #include "tests/support/wait.h"
@@ -320,6 +321,11 @@ TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
   EXPECT_EQ(secure.CountRequests("/"), 0);
 
+  // The title comes before the body: click once the link is there.
+  ASSERT_TRUE(test::WaitUntil([&] {
+    return test::EvaluateScript(control_->GetWidget(), "!!document.getElementById('continue')") ==
+           "true";
+  }));
   RunScript("document.getElementById('continue').click()");
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));

@@ -64,6 +64,16 @@ std::string TextOf(GtkWindow* window) {
   return text;
 }
 
+GtkWidget* WidgetNamed(GtkWindow* window, const std::string& name) {
+  return Search(GTK_WIDGET(window),
+                [&name](GtkWidget* widget) { return name == gtk_widget_get_name(widget); });
+}
+
+std::string LabelText(GtkWindow* window, const std::string& name) {
+  GtkWidget* label = WidgetNamed(window, name);
+  return label != nullptr && GTK_IS_LABEL(label) ? gtk_label_get_text(GTK_LABEL(label)) : "";
+}
+
 bool TypeInto(GtkWindow* window, const std::string& name, const std::string& text) {
   GtkWidget* entry = Search(GTK_WIDGET(window), [&name](GtkWidget* widget) {
     return GTK_IS_ENTRY(widget) && name == gtk_widget_get_name(widget);

@@ -16,6 +16,10 @@ GtkWindow* WaitForWindowWith(const std::string& part, int timeout_ms = 10000);
 bool IsShown(const std::string& title);
 // The texts of every label in `window`, joined by new lines.
 std::string TextOf(GtkWindow* window);
+// The widget named `name` (gtk_widget_set_name) in `window`, or null.
+GtkWidget* WidgetNamed(GtkWindow* window, const std::string& name);
+// The text of the label named `name` in `window`; "" when there is none.
+std::string LabelText(GtkWindow* window, const std::string& name);
 // Types `text` into the entry named `name` (gtk_widget_set_name) in `window`.
 bool TypeInto(GtkWindow* window, const std::string& name, const std::string& text);
 // Clicks the button whose label is `label` (mnemonic underscores included) in `window`.
