@@ -145,6 +145,7 @@ void WebKitBrowserControl::ConnectSignals() {
                    G_CALLBACK(&WebKitBrowserControl::OnTlsErrors), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
+  g_signal_connect(view_, "event", G_CALLBACK(&WebKitBrowserControl::OnInputEvent), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
   g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
   g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
@@ -196,7 +197,9 @@ bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
   char* decoded = g_uri_unescape_string(encoded.c_str(), nullptr);
   const std::string script = decoded != nullptr ? decoded : encoded;
   g_free(decoded);
-  // In the page's own world: a bookmarklet works on the page's scripts and document.
+  // In the page's own world: a bookmarklet works on the page's scripts and document. Choosing
+  // it is the user's gesture, like a click in the page.
+  ++gestures_;
   webkit_web_view_evaluate_javascript(view_, script.c_str(), static_cast<gssize>(script.size()),
                                       nullptr, nullptr, nullptr, nullptr, nullptr);
   return true;
@@ -413,8 +416,15 @@ void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*, WebKitBa
   static_cast<WebKitBrowserControl*>(data)->RaiseCommandStates();
 }
 
-GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer data) {
+GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction* action,
+                                          gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
+  // The engine lets a page open windows only during a gesture, but as many as it asks for then:
+  // one click could open hundreds. The first request of a gesture gets a window.
+  if (webkit_navigation_action_is_user_gesture(action)) {
+    if (self->gesture_with_window_ == self->gestures_) return nullptr;
+    self->gesture_with_window_ = self->gestures_;
+  }
   BrowserControl* opened = nullptr;
   self->creating_window_ = true;
   self->NewWindow2.emit(opened);
@@ -424,6 +434,19 @@ GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction
   // The engine aborts on a view that is not related to the opener.
   if (control->related_ != self->view_) return nullptr;
   return GTK_WIDGET(control->view_);
+}
+
+gboolean WebKitBrowserControl::OnInputEvent(GtkWidget*, GdkEvent* event, gpointer data) {
+  switch (gdk_event_get_event_type(event)) {
+    case GDK_BUTTON_PRESS:
+    case GDK_KEY_PRESS:
+    case GDK_TOUCH_BEGIN:
+      ++static_cast<WebKitBrowserControl*>(data)->gestures_;
+      break;
+    default:
+      break;
+  }
+  return FALSE;
 }
 
 void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {

@@ -2,6 +2,7 @@
 
 #include <webkit2/webkit2.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -73,6 +74,7 @@ class WebKitBrowserControl : public BrowserControl {
   static void OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                    gpointer self);
   static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
+  static gboolean OnInputEvent(GtkWidget*, GdkEvent*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
   static void OnClose(WebKitWebView*, gpointer self);
   static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
@@ -98,6 +100,10 @@ class WebKitBrowserControl : public BrowserControl {
   bool offline_filter_added_ = false;
   // Set while this control's page waits for an answer to its new-window request.
   bool creating_window_ = false;
+  // The user's gestures on this control (presses in the view, bookmarklets run) and the one
+  // that last opened a window: a page gets one new window per gesture.
+  uint64_t gestures_ = 0;
+  std::optional<uint64_t> gesture_with_window_;
   // Whether the load under way has failed; it then completes no document.
   bool load_failed_ = false;
   // The error page requested for the failing load, and whether the current page is one.

@@ -27,6 +27,11 @@ class NewWindowTest : public testing::Test {
                   "<html><head><title>closer</title></head><body>"
                   "<button id=\"close\" onclick=\"for (var i = 0; i < 20; i++) window.close()\">"
                   "x</button></body></html>");
+    server_.Serve("/flood",
+                  "<html><head><title>flood</title></head><body>"
+                  "<button id=\"flood\" style=\"position:fixed;left:0;top:0;width:100%;"
+                  "height:100%\" onclick=\"for (var i = 0; i < 50; i++) "
+                  "window.open('/target')\">flood</button></body></html>");
     server_.Serve("/spam",
                   "<html><body><script>for (var i = 0; i < 100; i++) "
                   "window.open('/target');</script></body></html>");
@@ -44,6 +49,25 @@ class NewWindowTest : public testing::Test {
     webkit_web_view_evaluate_javascript(WEBKIT_WEB_VIEW(form.webMain.Get().GetWidget().gobj()),
                                         script.c_str(), -1, nullptr, nullptr, nullptr, nullptr,
                                         nullptr);
+  }
+  // A press and release of the first mouse button in the middle of the page, as the user
+  // makes it.
+  static void MouseClick(frmMain& form) {
+    GtkWidget* view = form.webMain.Get().GetWidget().gobj();
+    GdkWindow* window = gtk_widget_get_window(view);
+    GdkDisplay* display = gdk_window_get_display(window);
+    for (const GdkEventType type : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE}) {
+      GdkEvent* event = gdk_event_new(type);
+      event->button.window = GDK_WINDOW(g_object_ref(window));
+      event->button.time = GDK_CURRENT_TIME;
+      event->button.button = 1;
+      event->button.x = gtk_widget_get_allocated_width(view) / 2.0;
+      event->button.y = gtk_widget_get_allocated_height(view) / 2.0;
+      event->button.state = type == GDK_BUTTON_RELEASE ? GDK_BUTTON1_MASK : 0;
+      gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(display)));
+      gdk_display_put_event(display, event);
+      gdk_event_free(event);
+    }
   }
   // Captions of the visible windows.
   static std::vector<std::string> Captions() {
@@ -79,6 +103,23 @@ TEST_F(NewWindowTest, ClickedWindowOpenOpensAMainWindowWithItsOpener) {
   ASSERT_TRUE(test::WaitUntil([&] { return HasCaption("has opener - Lumetta"); }));
   EXPECT_EQ(windows_.OpenCount(), 2u);
   EXPECT_EQ(form.txtURL.Text(), server_.Url("/opener"));
+}
+
+// A page asking for many windows in one gesture gets one; the next click gets one more.
+TEST_F(NewWindowTest, OneGestureOpensOneWindow) {
+  frmMain& form = OpenWindow(server_.Url("/flood"));
+  Click(form, "flood");
+  ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 2; }));
+  test::RunFor(300);
+  EXPECT_EQ(windows_.OpenCount(), 2u);
+
+  form.Show();
+  ASSERT_TRUE(test::WaitUntil(
+      [&] { return gtk_widget_get_mapped(form.webMain.Get().GetWidget().gobj()); }));
+  MouseClick(form);
+  ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 3; }));
+  test::RunFor(300);
+  EXPECT_EQ(windows_.OpenCount(), 3u);
 }
 
 TEST_F(NewWindowTest, ScriptWithoutAGestureOpensNoWindow) {
