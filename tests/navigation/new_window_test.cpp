@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <webkit2/webkit2.h>
 
+#include <filesystem>
+
 #include "engine/webkit_engine.h"
 #include "shell/main_windows.h"
 #include "tests/support/local_server.h"
@@ -69,6 +71,16 @@ class NewWindowTest : public testing::Test {
       gdk_event_free(event);
     }
   }
+  // The process's open descriptors of the engine's shared memory.
+  static int SharedMemoryDescriptors() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+      std::error_code error;
+      const auto target = std::filesystem::read_symlink(entry.path(), error);
+      if (!error && target.string().find("WebKitSharedMemory") != std::string::npos) ++count;
+    }
+    return count;
+  }
   // Captions of the visible windows.
   static std::vector<std::string> Captions() {
     std::vector<std::string> captions;
@@ -120,6 +132,24 @@ TEST_F(NewWindowTest, OneGestureOpensOneWindow) {
   ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 3; }));
   test::RunFor(300);
   EXPECT_EQ(windows_.OpenCount(), 3u);
+}
+
+// A window opened and closed again leaves nothing of the engine's behind.
+TEST_F(NewWindowTest, ClosedWindowsLeaveNoSharedMemory) {
+  frmMain& first = OpenWindow(server_.Url("/opener"));
+  const auto cycle = [&] {
+    frmMain& form = OpenWindow(server_.Url("/target"));
+    ASSERT_TRUE(test::WaitUntil([&] { return form.Caption() == "no opener - Lumetta"; }));
+    windows_.Unload(form);
+    ASSERT_TRUE(test::WaitUntil([&] { return windows_.OpenCount() == 1; }));
+  };
+  for (int i = 0; i < 3; ++i) cycle();
+  test::RunFor(300);
+  const int before = SharedMemoryDescriptors();
+  for (int i = 0; i < 5; ++i) cycle();
+  test::RunFor(300);
+  EXPECT_LE(SharedMemoryDescriptors(), before);
+  EXPECT_EQ(&windows_.OpenWindow(0), &first);
 }
 
 TEST_F(NewWindowTest, ScriptWithoutAGestureOpensNoWindow) {

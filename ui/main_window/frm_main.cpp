@@ -48,7 +48,9 @@ frmMain::frmMain(WindowHost& host, std::unique_ptr<BrowserControl> control)
 
 frmMain::~frmMain() {
   // The control owns its view and destroys it itself, after the window's widgets are gone.
-  picMainWeb.Layout().remove(webMain.Get().GetWidget());
+  // gtkmm's remove() keeps a reference to a widget it did not create, for a wrapper that never
+  // gives it back: the view, and the engine's shared memory behind it, would outlive the window.
+  gtk_container_remove(GTK_CONTAINER(picMainWeb.Layout().gobj()), webMain.Get().GetWidget().gobj());
   --instances;
 }
 
