@@ -97,6 +97,14 @@ TEST_F(OpenDialogTest, DesignFocusKeysAndSkin) {
   EXPECT_EQ(dialog.cmdConfirm.Button().get_label(), "确定");
   EXPECT_EQ(dialog.cmdCancel.Button().get_label(), "取消");
   EXPECT_EQ(dialog.cmdOpen.Button().get_label(), "浏览(_R)...");
+  // Each button's caption fits the button's design width: none overflows its neighbour or the
+  // window's edge.
+  for (CommandButton* button : {&dialog.cmdConfirm, &dialog.cmdCancel, &dialog.cmdOpen}) {
+    int minimum = 0;
+    int natural = 0;
+    button->Button().get_preferred_width(minimum, natural);
+    EXPECT_LE(minimum, TwipsToPixels(button->Width())) << button->Name();
+  }
   EXPECT_TRUE(dialog.txtURL.Entry().get_completion());
 
   // Skinned by the default main window, with the panel colour behind.

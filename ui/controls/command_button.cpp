@@ -7,9 +7,10 @@ namespace lumetta {
 
 namespace {
 
-// The buttons are laid out at classic heights (25 pixels); the theme's padding would not fit.
+// The buttons are laid out at classic sizes (25 pixels high, captions close to the edges); the
+// theme's padding would not fit and would push a button past its neighbour or the window.
 constexpr char kCommandButtonCss[] =
-    "button.lumetta-button { min-height: 0; min-width: 0; padding-top: 0; padding-bottom: 0; }";
+    "button.lumetta-button { min-height: 0; min-width: 0; padding: 0 2px; }";
 
 }  // namespace
 
