@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/do_events.h"
+#include "engine/browsing_data_service.h"
 #include "engine/webkit_engine.h"
 #include "engine/webkit_url_cache.h"
 #include "platform/browsing_data.h"
@@ -20,7 +21,6 @@
 #include "platform/shell_folders.h"
 #include "platform/skin.h"
 #include "platform/url_history.h"
-#include "shell/browsing_data_service.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
 

@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/browsing_data_service.h"
 #include "engine/webkit_engine.h"
 #include "options/browsing_data_client.h"
 #include "platform/url_history.h"
-#include "shell/browsing_data_service.h"
 #include "tests/support/local_server.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"

@@ -1,4 +1,4 @@
-#include "shell/browsing_data_service.h"
+#include "engine/browsing_data_service.h"
 
 #include <gtk/gtk.h>
 #include <unistd.h>
