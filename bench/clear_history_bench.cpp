@@ -4,7 +4,6 @@
 
 #include <glib.h>
 #include <glibmm/miscutils.h>
-#include <gtkmm/main.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "display_main.h"
 #include "engine/webkit_engine.h"
 #include "engine/webkit_url_cache.h"
 #include "loopback_server.h"
@@ -179,10 +179,5 @@ int Main(int argc, char** argv) {
 }  // namespace lumetta::bench
 
 int main(int argc, char** argv) {
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "no display: run it under xvfb-run\n");
-    return 1;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  return lumetta::bench::Main(argc, argv);
+  return lumetta::bench::RunWithDisplay(argc, argv, &lumetta::bench::Main);
 }

@@ -3,7 +3,6 @@
 //   skin_bench [--runs N] [ENTRIES]   (default: 7 runs, 500 entries)
 
 #include <glib.h>
-#include <gtkmm/main.h>
 
 #include <algorithm>
 #include <charconv>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "app/do_events.h"
+#include "display_main.h"
 #include "favorite_shortcuts.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
@@ -168,10 +168,5 @@ int Main(int argc, char** argv) {
 }  // namespace lumetta::bench
 
 int main(int argc, char** argv) {
-  if (!gtk_init_check(&argc, &argv)) {
-    std::fprintf(stderr, "no display: run it under xvfb-run\n");
-    return 1;
-  }
-  Gtk::Main::init_gtkmm_internals();
-  return lumetta::bench::Main(argc, argv);
+  return lumetta::bench::RunWithDisplay(argc, argv, &lumetta::bench::Main);
 }
