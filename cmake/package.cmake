@@ -24,5 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.lumetta.net/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei")
 set(CPACK_DEBIAN_PACKAGE_PROVIDES www-browser)
+# The maintainer scripts register and withdraw the x-www-browser alternative.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/postinst
+                                       ${PROJECT_SOURCE_DIR}/data/debian/prerm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
