@@ -10,6 +10,7 @@
 #include "engine/webkit_engine.h"
 #include "engine/webkit_url_cache.h"
 #include "platform/browsing_data.h"
+#include "platform/command_line.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
@@ -34,8 +35,8 @@ int main(int argc, char** argv) {
     return RunDeleteBrowsingData(argv[1] + kOptionLength);
   }
   // `lumetta URL` opens URL in the first window instead of the home page (the desktop file's
-  // %u, xdg-open).
-  const std::string first_url = argc > 1 ? argv[1] : "";
+  // %u, xdg-open, a file named in a terminal).
+  const std::string first_url = argc > 1 ? AddressFromArgument(argv[1]) : "";
 
   // Several processes may run side by side; each ends when its own last window closes.
   auto application = Gtk::Application::create("net.lumetta.Browser", Gio::APPLICATION_NON_UNIQUE);

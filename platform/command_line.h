@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace lumetta {
+
+// What `lumetta ARGUMENT` opens: a file or folder named relative to the working folder becomes
+// its full path, as a user in a terminal means `lumetta page.html`; anything else (an address,
+// a full path, a name that exists nowhere here) stays as typed for the address rules.
+std::string AddressFromArgument(const std::string& argument);
+
+}  // namespace lumetta
