@@ -86,8 +86,7 @@ void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file
     return;
   }
   MenuItem& entry = form.mnuMainFavoriteUser.Load(index, "mnuMainFavoriteUser",
-                                                  GetMenuCaption(name), MenuKind::kCommand);
-  entry.ShowCaptionAsIs();
+                                                  GetMenuCaption(name), MenuKind::kEntry);
   entry.SetVisible(true);
   entry.SetTag(url);
   form.GetControls().Add(entry);

@@ -3,6 +3,8 @@
 #include <gtkmm/checkmenuitem.h>
 #include <gtkmm/separatormenuitem.h>
 
+#include "ui/controls/text_menu_item.h"
+
 namespace lumetta {
 
 std::string MnemonicLabel(const std::string& caption) {
@@ -33,26 +35,22 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
     item_ = std::make_unique<Gtk::SeparatorMenuItem>();
   } else if (kind == MenuKind::kCheck) {
     item_ = std::make_unique<Gtk::CheckMenuItem>();
+  } else if (kind == MenuKind::kEntry) {
+    item_ = std::make_unique<TextMenuItem>();
   } else {
     item_ = std::make_unique<Gtk::MenuItem>();
   }
   // A separator must get no label: setting the underline flag would give it one, and with it the
-  // height of an item.
-  if (!separator_) item_->set_use_underline(true);
+  // height of an item. An entry has no access key, and the flag would give it a label widget.
+  if (!separator_ && kind != MenuKind::kEntry) item_->set_use_underline(true);
   item_->signal_activate().connect(sigc::mem_fun(*this, &MenuItem::OnActivate));
   SetCaption(caption);
   ApplyAll();
 }
 
-void MenuItem::ShowCaptionAsIs() {
-  as_is_ = true;
-  item_->set_use_underline(false);
-  ApplyCaption();
-}
-
 void MenuItem::ApplyCaption() {
   if (separator_) return;
-  if (!as_is_) {
+  if (kind_ != MenuKind::kEntry) {
     item_->set_label(MnemonicLabel(Caption()));
     return;
   }
