@@ -70,13 +70,14 @@ void TextMenuItem::NameAccessible(AtkObject* accessible) {
 
 Glib::RefPtr<Pango::Layout> TextMenuItem::PreparedLayout() const {
   auto* widget = GTK_WIDGET(const_cast<GtkMenuItem*>(gobj()));
-  // One layout per menu: made once, it only changes font and text from item to item.
+  // One layout per menu: made once, it only changes font and text from item to item. It works in
+  // the menu's own context, which GTK keeps up with the screen's resolution and font settings.
   GtkWidget* owner = gtk_widget_get_parent(widget);
   if (owner == nullptr) owner = widget;
   auto* layout =
       static_cast<PangoLayout*>(g_object_get_qdata(G_OBJECT(owner), SharedLayoutQuark()));
   if (layout == nullptr) {
-    layout = gtk_widget_create_pango_layout(owner, nullptr);
+    layout = pango_layout_new(gtk_widget_get_pango_context(owner));
     g_object_set_qdata_full(G_OBJECT(owner), SharedLayoutQuark(), layout, g_object_unref);
   }
   GtkStyleContext* context = gtk_widget_get_style_context(widget);
