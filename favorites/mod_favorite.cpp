@@ -195,6 +195,7 @@ void PlaceFavoriteEntries(frmMain& form) {
   for (int index = count; index >= 1; --index) {
     if (entries.Exists(index)) form.mnuMainFavorite.Insert(entries(index), position);
   }
+  form.mnuMainFavorite.RestyleSubmenu();
 }
 
 std::string AddFavorite(frmMain& form, const std::string& title, const std::string& url) {

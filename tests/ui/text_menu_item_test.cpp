@@ -100,6 +100,12 @@ TEST_F(TextMenuItemTest, EntryIsAMenuItemWithoutALabelWidget) {
 }
 
 TEST_F(TextMenuItemTest, EntryTakesTheSizeAndLooksOfALabelledItem) {
+  // As the Favorites menu is before its first opening: restyled in one sweep, in the same state.
+  const Gtk::StateFlags menu_state = menu_.Submenu()->get_state_flags();
+  const Gtk::StateFlags entry_state = entry_.Item().get_state_flags();
+  menu_.RestyleSubmenu();
+  EXPECT_EQ(menu_.Submenu()->get_state_flags(), menu_state);
+  EXPECT_EQ(entry_.Item().get_state_flags(), entry_state);
   ASSERT_TRUE(Open());
   Gtk::Widget& entry = entry_.Item();
   int entry_min = 0, entry_nat = 0, plain_min = 0, plain_nat = 0;

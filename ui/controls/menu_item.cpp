@@ -98,6 +98,14 @@ void MenuItem::Remove(MenuItem& child) {
   if (submenu_) submenu_->remove(child.Item());
 }
 
+void MenuItem::RestyleSubmenu() {
+  // A state flag turned on and straight back off reaches every item at once and leaves the menu
+  // as it was.
+  if (!submenu_ || (submenu_->get_state_flags() & Gtk::STATE_FLAG_BACKDROP)) return;
+  submenu_->set_state_flags(Gtk::STATE_FLAG_BACKDROP, false);
+  submenu_->unset_state_flags(Gtk::STATE_FLAG_BACKDROP);
+}
+
 void MenuItem::SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key) {
   item_->add_accelerator("activate", accelerators, key, Gdk::ModifierType(0), Gtk::ACCEL_VISIBLE);
 }

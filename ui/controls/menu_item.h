@@ -41,6 +41,9 @@ class MenuItem : public Control {
   void Insert(MenuItem& child, int position);
   void Remove(MenuItem& child);
   Gtk::Menu* Submenu() { return submenu_.get(); }
+  // Has every item of the submenu restyle in one sweep, before GTK first shows it: left to the
+  // showing, GTK restyles a long menu item by item and walks the whole menu for each one.
+  void RestyleSubmenu();
 
   // Shows `key` as the item's shortcut and makes it choose the item.
   void SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key);
