@@ -10,7 +10,7 @@
 namespace lumetta {
 
 ViewCommands::ViewCommands(WebKitWebView* view)
-    : view_(view), save_dialog_(view), properties_dialog_(view), find_dialog_(view) {
+    : view_(view), save_dialog_(view), properties_dialog_(view) {
   g_signal_connect(view_, "key-press-event", G_CALLBACK(&ViewCommands::OnKeyPress), this);
   KeepSelectionsOf(view_);
 }
@@ -99,14 +99,17 @@ bool ViewCommands::Edit(const char* command) {
   return true;
 }
 
-void ViewCommands::ShowFind() { find_dialog_.Show(Parent()); }
+void ViewCommands::ShowFind() {
+  if (!find_dialog_) find_dialog_ = std::make_unique<FindDialog>(view_);
+  find_dialog_->Show(Parent());
+}
 
 void ViewCommands::CloseAll() {
   save_dialog_.Close();
   page_setup_dialog_.Close();
   print_dialog_.Close();
   properties_dialog_.Close();
-  find_dialog_.Close();
+  if (find_dialog_) find_dialog_->Close();
   previews_.clear();
 }
 

@@ -58,7 +58,9 @@ class ViewCommands : public sigc::trackable {
   PageSetupDialog page_setup_dialog_;
   PrintDialog print_dialog_;
   PagePropertiesDialog properties_dialog_;
-  FindDialog find_dialog_;
+  // Made at its first use: most windows never search, and its widgets would slow every window's
+  // start.
+  std::unique_ptr<FindDialog> find_dialog_;
   std::list<std::unique_ptr<PrintPreviewWindow>> previews_;
 };
 

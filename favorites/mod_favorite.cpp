@@ -86,8 +86,7 @@ void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file
     return;
   }
   MenuItem& entry = form.mnuMainFavoriteUser.Load(index, "mnuMainFavoriteUser",
-                                                  GetMenuCaption(name), MenuKind::kCommand);
-  entry.ShowCaptionAsIs();
+                                                  GetMenuCaption(name), MenuKind::kEntry);
   entry.SetVisible(true);
   entry.SetTag(url);
   form.GetControls().Add(entry);
@@ -196,6 +195,7 @@ void PlaceFavoriteEntries(frmMain& form) {
   for (int index = count; index >= 1; --index) {
     if (entries.Exists(index)) form.mnuMainFavorite.Insert(entries(index), position);
   }
+  form.mnuMainFavorite.RestyleSubmenu();
 }
 
 std::string AddFavorite(frmMain& form, const std::string& title, const std::string& url) {

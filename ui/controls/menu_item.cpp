@@ -3,6 +3,8 @@
 #include <gtkmm/checkmenuitem.h>
 #include <gtkmm/separatormenuitem.h>
 
+#include "ui/controls/text_menu_item.h"
+
 namespace lumetta {
 
 std::string MnemonicLabel(const std::string& caption) {
@@ -33,26 +35,22 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
     item_ = std::make_unique<Gtk::SeparatorMenuItem>();
   } else if (kind == MenuKind::kCheck) {
     item_ = std::make_unique<Gtk::CheckMenuItem>();
+  } else if (kind == MenuKind::kEntry) {
+    item_ = std::make_unique<TextMenuItem>();
   } else {
     item_ = std::make_unique<Gtk::MenuItem>();
   }
   // A separator must get no label: setting the underline flag would give it one, and with it the
-  // height of an item.
-  if (!separator_) item_->set_use_underline(true);
+  // height of an item. An entry has no access key, and the flag would give it a label widget.
+  if (!separator_ && kind != MenuKind::kEntry) item_->set_use_underline(true);
   item_->signal_activate().connect(sigc::mem_fun(*this, &MenuItem::OnActivate));
   SetCaption(caption);
   ApplyAll();
 }
 
-void MenuItem::ShowCaptionAsIs() {
-  as_is_ = true;
-  item_->set_use_underline(false);
-  ApplyCaption();
-}
-
 void MenuItem::ApplyCaption() {
   if (separator_) return;
-  if (!as_is_) {
+  if (kind_ != MenuKind::kEntry) {
     item_->set_label(MnemonicLabel(Caption()));
     return;
   }
@@ -98,6 +96,14 @@ void MenuItem::Insert(MenuItem& child, int position) {
 
 void MenuItem::Remove(MenuItem& child) {
   if (submenu_) submenu_->remove(child.Item());
+}
+
+void MenuItem::RestyleSubmenu() {
+  // A state flag turned on and straight back off reaches every item at once and leaves the menu
+  // as it was.
+  if (!submenu_ || (submenu_->get_state_flags() & Gtk::STATE_FLAG_BACKDROP)) return;
+  submenu_->set_state_flags(Gtk::STATE_FLAG_BACKDROP, false);
+  submenu_->unset_state_flags(Gtk::STATE_FLAG_BACKDROP);
 }
 
 void MenuItem::SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key) {
