@@ -6,27 +6,53 @@ namespace {
 
 // A script world of our own: the page's scripts cannot see or change what is kept.
 constexpr char kScriptWorld[] = "lumetta";
-// A selection collapsed while the page has the focus is the user's doing and forgets the kept
-// one; collapsed in the background, it was taken by another widget and is kept.
+// The view tells the page when it goes to the background and comes back, from the focus
+// events of the widget, in order with everything else it sends. The page's own idea of its focus
+// arrives later, so it cannot tell the address box's collapse from the user's.
+// A selection collapsed in the foreground is the user's doing and forgets the kept one;
+// collapsed in the background, it was taken by another widget and is kept.
 constexpr char kKeepScript[] = R"(
 (function () {
   var kept = null;
+  var background = false;
   document.addEventListener('selectionchange', function () {
     var selection = getSelection();
     if (!selection.isCollapsed && selection.rangeCount > 0) {
       kept = selection.getRangeAt(0).cloneRange();
-    } else if (document.hasFocus()) {
+    } else if (!background) {
       kept = null;
     }
   });
+  window.lumettaSelectionInBackground = function (inBackground) {
+    background = inBackground;
+  };
   window.lumettaRestoreSelection = function () {
     var selection = getSelection();
-    if (kept === null || !selection.isCollapsed || document.hasFocus()) return;
+    if (kept === null || !background || !selection.isCollapsed) return;
     selection.removeAllRanges();
     selection.addRange(kept);
   };
 })();
 )";
+
+void RunInScriptWorld(WebKitWebView* view, const char* script) {
+  webkit_web_view_evaluate_javascript(view, script, -1, kScriptWorld, nullptr, nullptr, nullptr,
+                                      nullptr);
+}
+
+gboolean OnFocusIn(GtkWidget* view, GdkEvent*, gpointer) {
+  RunInScriptWorld(WEBKIT_WEB_VIEW(view),
+                   "if (window.lumettaSelectionInBackground) "
+                   "window.lumettaSelectionInBackground(false);");
+  return FALSE;
+}
+
+gboolean OnFocusOut(GtkWidget* view, GdkEvent*, gpointer) {
+  RunInScriptWorld(WEBKIT_WEB_VIEW(view),
+                   "if (window.lumettaSelectionInBackground) "
+                   "window.lumettaSelectionInBackground(true);");
+  return FALSE;
+}
 
 }  // namespace
 
@@ -36,12 +62,12 @@ void KeepSelectionsOf(WebKitWebView* view) {
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kScriptWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(webkit_web_view_get_user_content_manager(view), script);
   webkit_user_script_unref(script);
+  g_signal_connect(view, "focus-in-event", G_CALLBACK(OnFocusIn), nullptr);
+  g_signal_connect(view, "focus-out-event", G_CALLBACK(OnFocusOut), nullptr);
 }
 
 void RestoreKeptSelection(WebKitWebView* view) {
-  webkit_web_view_evaluate_javascript(
-      view, "if (window.lumettaRestoreSelection) window.lumettaRestoreSelection();", -1,
-      kScriptWorld, nullptr, nullptr, nullptr, nullptr);
+  RunInScriptWorld(view, "if (window.lumettaRestoreSelection) window.lumettaRestoreSelection();");
 }
 
 }  // namespace lumetta
