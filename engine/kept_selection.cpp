@@ -40,17 +40,11 @@ void RunInScriptWorld(WebKitWebView* view, const char* script) {
                                       nullptr);
 }
 
-gboolean OnFocusIn(GtkWidget* view, GdkEvent*, gpointer) {
-  RunInScriptWorld(WEBKIT_WEB_VIEW(view),
-                   "if (window.lumettaSelectionInBackground) "
-                   "window.lumettaSelectionInBackground(false);");
-  return FALSE;
-}
-
-gboolean OnFocusOut(GtkWidget* view, GdkEvent*, gpointer) {
-  RunInScriptWorld(WEBKIT_WEB_VIEW(view),
-                   "if (window.lumettaSelectionInBackground) "
-                   "window.lumettaSelectionInBackground(true);");
+// One handler for both focus events: the event says which way the focus went.
+gboolean OnFocusChange(GtkWidget* view, GdkEventFocus* event, gpointer) {
+  RunInScriptWorld(WEBKIT_WEB_VIEW(view), event->in
+                                              ? "window.lumettaSelectionInBackground?.(false);"
+                                              : "window.lumettaSelectionInBackground?.(true);");
   return FALSE;
 }
 
@@ -62,8 +56,8 @@ void KeepSelectionsOf(WebKitWebView* view) {
       WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kScriptWorld, nullptr, nullptr);
   webkit_user_content_manager_add_script(webkit_web_view_get_user_content_manager(view), script);
   webkit_user_script_unref(script);
-  g_signal_connect(view, "focus-in-event", G_CALLBACK(OnFocusIn), nullptr);
-  g_signal_connect(view, "focus-out-event", G_CALLBACK(OnFocusOut), nullptr);
+  g_signal_connect(view, "focus-in-event", G_CALLBACK(OnFocusChange), nullptr);
+  g_signal_connect(view, "focus-out-event", G_CALLBACK(OnFocusChange), nullptr);
 }
 
 void RestoreKeptSelection(WebKitWebView* view) {
