@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "display_main.h"
+#include "engine/browsing_data/webkit_url_cache.h"
 #include "engine/webkit_engine.h"
-#include "engine/webkit_url_cache.h"
 #include "loopback_server.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "display_main.h"
-#include "engine/print_job.h"
-#include "engine/print_setup.h"
+#include "engine/printing/print_job.h"
+#include "engine/printing/print_setup.h"
 #include "engine/webkit_engine.h"
 #include "main_loop_wait.h"
 #include "platform/keystrokes.h"

@@ -3,12 +3,12 @@
 #include <gtkmm/widget.h>
 
 #include "engine/address_fixup.h"
-#include "engine/certificate_exceptions.h"
 #include "engine/error_page.h"
 #include "engine/offline_filter.h"
-#include "engine/sign_in_requests.h"
-#include "engine/text_zoom.h"
-#include "engine/view_commands.h"
+#include "engine/page_commands/text_zoom.h"
+#include "engine/page_commands/view_commands.h"
+#include "engine/security/certificate_exceptions.h"
+#include "engine/security/sign_in_requests.h"
 #include "platform/url_history.h"
 
 namespace lumetta {

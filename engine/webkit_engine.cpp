@@ -1,6 +1,6 @@
 #include "engine/webkit_engine.h"
 
-#include "engine/downloads.h"
+#include "engine/downloads/downloads.h"
 #include "engine/offline_filter.h"
 #include "engine/webkit_browser_control.h"
 

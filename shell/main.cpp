@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/do_events.h"
-#include "engine/browsing_data_service.h"
+#include "engine/browsing_data/browsing_data_service.h"
+#include "engine/browsing_data/webkit_url_cache.h"
 #include "engine/webkit_engine.h"
-#include "engine/webkit_url_cache.h"
 #include "platform/browsing_data.h"
 #include "platform/command_line.h"
 #include "platform/favorites_dialogs.h"

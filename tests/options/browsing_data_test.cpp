@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/browsing_data_service.h"
+#include "engine/browsing_data/browsing_data_service.h"
 #include "engine/webkit_engine.h"
 #include "options/browsing_data_client.h"
 #include "platform/url_history.h"

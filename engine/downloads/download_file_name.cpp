@@ -1,0 +1,67 @@
+#include "engine/downloads/download_file_name.h"
+
+#include <glib.h>
+
+#include "platform/utf8.h"
+
+namespace lumetta {
+
+namespace {
+
+constexpr char kFallbackName[] = "下载";
+constexpr std::string_view kPartSuffix = ".part";
+constexpr std::string_view kEngineSuffix = ".wkdownload";
+// Longer "extensions" are part of the name and may be shortened with it.
+constexpr size_t kMaxExtensionBytes = 32;
+
+// `name` cut to `max` bytes at a character boundary, keeping its extension.
+std::string Shortened(const std::string& name, size_t max) {
+  if (name.size() <= max) return name;
+  const size_t dot = name.rfind('.');
+  const bool has_extension =
+      dot != std::string::npos && dot > 0 && name.size() - dot <= kMaxExtensionBytes;
+  const std::string extension = has_extension ? name.substr(dot) : "";
+  size_t cut = max - extension.size();
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  return name.substr(0, cut) + extension;
+}
+
+}  // namespace
+
+std::string SafeDownloadName(std::string_view suggested) {
+  std::string bytes;
+  for (char c : suggested) {
+    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) bytes += c;
+  }
+  const std::string valid = ValidUtf8(bytes);
+  std::string name;
+  for (const char* p = valid.c_str(); *p != '\0'; p = g_utf8_next_char(p)) {
+    const gunichar c = g_utf8_get_char(p);
+    if (g_unichar_iscntrl(c)) continue;
+    if (c == '/' || c == '\\') {
+      name += '_';
+    } else if (!name.empty() || (c != '.' && !g_unichar_isspace(c))) {
+      name.append(p, g_utf8_next_char(p) - p);
+    }
+  }
+  while (!name.empty() && g_ascii_isspace(name.back())) name.pop_back();
+  if (name.empty()) return kFallbackName;
+  return Shortened(name, kMaxFileNameBytes);
+}
+
+std::string NumberedName(const std::string& name, int n) {
+  const std::string number = " (" + std::to_string(n) + ")";
+  const size_t dot = name.rfind('.');
+  const bool has_extension =
+      dot != std::string::npos && dot > 0 && name.size() - dot <= kMaxExtensionBytes;
+  const std::string extension = has_extension ? name.substr(dot) : "";
+  const std::string stem = name.substr(0, name.size() - extension.size());
+  return Shortened(stem, kMaxFileNameBytes - number.size() - extension.size()) + number + extension;
+}
+
+std::string PartFileName(const std::string& name) {
+  return Shortened(name, kMaxFileNameBytes - kPartSuffix.size() - kEngineSuffix.size()) +
+         std::string(kPartSuffix);
+}
+
+}  // namespace lumetta
