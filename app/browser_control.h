@@ -33,11 +33,25 @@ inline constexpr int kOleCmdExecOptDontPromptUser = 2;
 // Title of the control's own page for a server that cannot be reached.
 inline constexpr const char* kServerNotFoundTitle = "找不到服务器";
 
+enum class EditCommand { kCut, kCopy, kPaste, kSelectAll };
+
+// Whose title a title event carries: a document's, or one of the control's own pages'.
+enum class TitleSource {
+  kDocument,
+  // The page for a server that cannot be found or reached ("找不到服务器").
+  kServerNotFoundPage,
+  // Any other page of the control's own: offline, certificate, other failures.
+  kOwnPage,
+};
+
 // The web-browser control of a window: the members the window uses and the events it handles.
 // Calls that can fail return false; callers may ignore it.
 class BrowserControl {
  public:
+  BrowserControl();
   virtual ~BrowserControl() = default;
+  BrowserControl(const BrowserControl&) = delete;
+  BrowserControl& operator=(const BrowserControl&) = delete;
 
   virtual Gtk::Widget& GetWidget() = 0;
 
@@ -49,14 +63,31 @@ class BrowserControl {
   // Runs the script of a javascript: address in the current page, as a bookmarklet. Navigate
   // refuses such addresses: they run only when the user keeps them as favorites.
   virtual bool RunBookmarklet(const std::string& url) = 0;
-  // Runs command `command` (kOleCmdId...) on the current document, with `input` where the
-  // command takes an argument; it may show the control's own dialog. Nothing is written to
-  // `output` by the commands the program uses. False when the control cannot do the command.
-  virtual bool ExecWB(int command, int option, std::optional<int32_t> input = std::nullopt,
-                      int32_t* output = nullptr) = 0;
 
-  virtual void SetRegisterAsBrowser(bool value) = 0;
-  virtual bool RegisterAsBrowser() const = 0;
+  // The page commands. Each acts on the current document and may show the control's own
+  // dialog over the control's window; none waits for the user.
+  virtual bool SaveAs() = 0;
+  virtual bool PageSetup() = 0;
+  // Shows the print dialog first when `prompt`, else prints at once with the current setup.
+  virtual bool Print(bool prompt) = 0;
+  virtual bool PrintPreview() = 0;
+  virtual bool ShowProperties() = 0;
+  // Acts on the page's selection and editing field, wherever the keyboard focus is.
+  virtual bool Edit(EditCommand command) = 0;
+  // The text-size level of the page, 0 smallest to 4 largest, 2 the page's own size; false for
+  // a level out of range, which changes nothing.
+  virtual bool SetTextSize(int32_t level) = 0;
+  virtual int32_t TextSize() const = 0;
+  // Opens the control's find dialog when the page has the keyboard focus, as Ctrl+F typed into
+  // the page does; false and nothing shown otherwise.
+  virtual bool Find() = 0;
+
+  // Runs command `command` (kOleCmdId...) through the page commands above, with `input` for
+  // the text size to set; `output`, when given, gets the text size in force after a zoom
+  // command. False when the control cannot do the command.
+  bool ExecWB(int command, int option, std::optional<int32_t> input = std::nullopt,
+              int32_t* output = nullptr);
+
   virtual void SetSilent(bool value) = 0;
   virtual bool Silent() const = 0;
   virtual void SetOffline(bool value) = 0;
@@ -83,12 +114,16 @@ class BrowserControl {
 
   // Raised before each navigation, top level and frames alike.
   sigc::signal<void(const std::string& url)> BeforeNavigate2;
-  // A page asks for a new window. The handler sets `new_control` to the control the page is to
-  // open in (one made by CreateRelated); leaving it null refuses the window.
-  sigc::signal<void(BrowserControl*& new_control)> NewWindow2;
+  // A page asks for a new window. The handler returns the control the page is to open in (one
+  // made by CreateRelated), or null to refuse the window.
+  sigc::signal<BrowserControl*()> NewWindow2;
   // Raised once for every completed document, frames included, with that document's address.
   sigc::signal<void(const std::string& url)> DocumentComplete;
-  sigc::signal<void(const std::string& text)> TitleChange;
+  sigc::signal<void(const std::string& text, TitleSource source)> TitleChange;
+  // Whether there is a page to go back or forward to, raised when it changes.
+  sigc::signal<void(bool enable)> CanGoBackChanged;
+  sigc::signal<void(bool enable)> CanGoForwardChanged;
+  // Both of the above as the control's command numbers (kCscNavigate...), raised after them.
   sigc::signal<void(int command, bool enable)> CommandStateChange;
   // A control handed back for a new-window request may now be shown.
   sigc::signal<void()> ReadyToShow;

@@ -133,7 +133,7 @@ int Main(int argc, char** argv) {
   ThePlatform().url_history = &history;
   ThePlatform().url_cache = cache.get();
   ThePlatform().message_box = &box;
-  const auto factory = CreateWebKitControlFactory(&history);
+  const auto factory = std::make_unique<WebKitEngine>(WebKitEngine::Options{&history});
   MainWindows windows(*factory, {});
   frmMain& form = windows.CreateMainWindow();
   form.mstrURLNewWindow = "about:blank";

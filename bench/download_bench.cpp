@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "download_bench: the loopback server does not listen\n");
       return 1;
     }
-    auto factory = lumetta::CreateWebKitControlFactory(nullptr);
+    auto factory = std::make_unique<lumetta::WebKitEngine>();
     lumetta::MainWindows windows(*factory, {});
     frmMain& window = windows.CreateMainWindow();
     window.mstrURLNewWindow = "about:blank";

@@ -156,7 +156,7 @@ int Main(int argc, char** argv) {
   ThePlatform().shell = &shell;
 
   LoopbackServer server;
-  auto factory = CreateWebKitControlFactory(nullptr);
+  auto factory = std::make_unique<WebKitEngine>();
   int status = 0;
   {
     MainWindows windows(*factory, {});

@@ -18,8 +18,6 @@
 #include "engine/printing/print_setup.h"
 #include "engine/webkit_engine.h"
 #include "main_loop_wait.h"
-#include "platform/keystrokes.h"
-#include "platform/platform.h"
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
 #include "tests/support/dialog_driver.h"
@@ -182,8 +180,6 @@ int Main(int argc, char** argv) {
     const size_t equals = variable.find('=');
     g_setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), TRUE);
   }
-  GdkKeystrokes keystrokes;
-  ThePlatform().keystrokes = &keystrokes;
   // The preview is laid out for A4, in portrait.
   auto page_setup = Gtk::PageSetup::create();
   page_setup->set_paper_size_and_default_margins(Gtk::PaperSize(Gtk::PAPER_NAME_A4));
@@ -191,7 +187,7 @@ int Main(int argc, char** argv) {
 
   const std::string twenty = WriteFile(profile.root() / "二十页.html", TwentyPages());
   const std::string large = WriteFile(profile.root() / "large.html", OneMegabyte());
-  auto factory = CreateWebKitControlFactory(nullptr);
+  auto factory = std::make_unique<WebKitEngine>();
   int status = 0;
   {
     MainWindows windows(*factory, {});

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
                  "<html><head><meta charset=\"utf-8\"><title>第一个窗口</title></head>"
                  "<body><p>琉梅塔</p></body></html>");
   const std::string url = server.Url("/page");
-  auto factory = lumetta::CreateWebKitControlFactory(nullptr);
+  auto factory = std::make_unique<lumetta::WebKitEngine>();
   int status = 0;
   {
     lumetta::MainWindows windows(*factory, {});

@@ -61,4 +61,17 @@ std::optional<std::string> FixUpAddress(const std::string& text) {
   return "http://" + std::string(address);
 }
 
+std::optional<std::string> BookmarkletScript(const std::string& url) {
+  constexpr std::string_view kScheme = "javascript:";
+  if (url.size() < kScheme.size() ||
+      g_ascii_strncasecmp(url.c_str(), kScheme.data(), kScheme.size()) != 0) {
+    return std::nullopt;
+  }
+  const std::string encoded = url.substr(kScheme.size());
+  char* decoded = g_uri_unescape_string(encoded.c_str(), nullptr);
+  std::string script = decoded != nullptr ? decoded : encoded;
+  g_free(decoded);
+  return script;
+}
+
 }  // namespace lumetta

@@ -10,4 +10,8 @@ namespace lumetta {
 // what the control refuses to load: blank text, and javascript: addresses.
 std::optional<std::string> FixUpAddress(const std::string& text);
 
+// The script of a javascript: address (a bookmarklet), percent-decoded; a script with a stray
+// "%" is taken as written. Nothing for any other address.
+std::optional<std::string> BookmarkletScript(const std::string& url);
+
 }  // namespace lumetta

@@ -3,7 +3,10 @@
 #include <gtkmm/widget.h>
 
 #include "engine/address_fixup.h"
+#include "engine/engine_shared.h"
 #include "engine/error_page.h"
+#include "engine/frame_reports.h"
+#include "engine/load_failures.h"
 #include "engine/offline_filter.h"
 #include "engine/page_commands/text_zoom.h"
 #include "engine/page_commands/view_commands.h"
@@ -18,70 +21,7 @@ namespace {
 // Pages that declare no character set are read in the code page of a Chinese desktop.
 constexpr char kDefaultCharset[] = "GB18030";
 
-// Frame documents report their completion from a script world of our own, which page scripts
-// cannot reach, so a page cannot fake the reports. The top document is covered by the view's
-// own load events; once its markup is read it reports its title and whether it has a title
-// element, so that an empty title can be told from none. The engine's own title may come later.
-constexpr char kScriptWorld[] = "lumetta";
-constexpr char kFrameLoadHandler[] = "frameLoad";
-constexpr char kDocumentTitleHandler[] = "documentTitle";
-constexpr char kTitleQuery[] =
-    "({title: document.title, element: document.getElementsByTagName('title').length > 0})";
-
-std::string FrameReportScript() {
-  return std::string(R"(
-(function () {
-  if (window === window.top) {
-    document.addEventListener('DOMContentLoaded', function () {
-      window.webkit.messageHandlers.documentTitle.postMessage()") +
-         kTitleQuery + R"();
-    });
-    return;
-  }
-  window.addEventListener('load', function () {
-    var href = location.href;
-    if (href === 'about:blank' || href === 'about:srcdoc') return;
-    window.webkit.messageHandlers.frameLoad.postMessage(href);
-  });
-})();
-)";
-}
-
 std::string Text(const char* text) { return text != nullptr ? text : ""; }
-
-// Failures that mean the server could not be found or reached.
-bool IsUnreachable(const GError* error) {
-  if (error->domain == G_RESOLVER_ERROR) return true;
-  if (error->domain != G_IO_ERROR) return false;
-  switch (error->code) {
-    case G_IO_ERROR_CONNECTION_REFUSED:
-    case G_IO_ERROR_HOST_UNREACHABLE:
-    case G_IO_ERROR_NETWORK_UNREACHABLE:
-    case G_IO_ERROR_HOST_NOT_FOUND:
-    case G_IO_ERROR_TIMED_OUT:
-    case G_IO_ERROR_PROXY_FAILED:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// Failures that are not the page's fault and show nothing: a stopped or superseded load, a
-// response turned away, an address the engine cannot show.
-bool IsQuietFailure(const GError* error) {
-  if (error->domain == WEBKIT_NETWORK_ERROR) return error->code == WEBKIT_NETWORK_ERROR_CANCELLED;
-  if (error->domain == WEBKIT_POLICY_ERROR) {
-    return error->code == WEBKIT_POLICY_ERROR_FRAME_LOAD_INTERRUPTED_BY_POLICY_CHANGE ||
-           error->code == WEBKIT_POLICY_ERROR_CANNOT_SHOW_URI ||
-           error->code == WEBKIT_POLICY_ERROR_CANNOT_SHOW_MIME_TYPE;
-  }
-  return false;
-}
-
-bool IsNetworkAddress(const char* uri) {
-  return uri != nullptr && (g_str_has_prefix(uri, "http:") || g_str_has_prefix(uri, "https:") ||
-                            g_str_has_prefix(uri, "ws:") || g_str_has_prefix(uri, "wss:"));
-}
 
 }  // namespace
 
@@ -89,21 +29,22 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
                                            WebKitWebView* related)
     : shared_(std::move(shared)), related_(related) {
   content_manager_ = webkit_user_content_manager_new();
+  // A related view shares its opener's web process, and so its context.
   if (related != nullptr) {
     view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related,
                                          "user-content-manager", content_manager_, nullptr));
   } else {
-    view_ = WEBKIT_WEB_VIEW(
-        g_object_new(WEBKIT_TYPE_WEB_VIEW, "user-content-manager", content_manager_, nullptr));
+    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", shared_->context,
+                                         "user-content-manager", content_manager_, nullptr));
   }
   g_object_ref_sink(view_);
   webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
   certificates_ = std::make_unique<CertificateExceptions>();
-  document_.emplace(view_, kScriptWorld);
+  document_.emplace(view_, kControlScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
-  InstallFrameReports();
+  InstallFrameReports(content_manager_);
   ConnectSignals();
 }
 
@@ -121,23 +62,11 @@ WebKitBrowserControl::~WebKitBrowserControl() {
   g_object_unref(content_manager_);
 }
 
-void WebKitBrowserControl::InstallFrameReports() {
+void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(content_manager_, "script-message-received::frameLoad",
                    G_CALLBACK(&WebKitBrowserControl::OnFrameLoad), this);
-  webkit_user_content_manager_register_script_message_handler_in_world(
-      content_manager_, kFrameLoadHandler, kScriptWorld);
   g_signal_connect(content_manager_, "script-message-received::documentTitle",
                    G_CALLBACK(&WebKitBrowserControl::OnDocumentTitle), this);
-  webkit_user_content_manager_register_script_message_handler_in_world(
-      content_manager_, kDocumentTitleHandler, kScriptWorld);
-  WebKitUserScript* script = webkit_user_script_new_for_world(
-      FrameReportScript().c_str(), WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
-      WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, kScriptWorld, nullptr, nullptr);
-  webkit_user_content_manager_add_script(content_manager_, script);
-  webkit_user_script_unref(script);
-}
-
-void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "decide-policy", G_CALLBACK(&WebKitBrowserControl::OnDecidePolicy), this);
   g_signal_connect(view_, "load-changed", G_CALLBACK(&WebKitBrowserControl::OnLoadChanged), this);
   g_signal_connect(view_, "load-failed", G_CALLBACK(&WebKitBrowserControl::OnLoadFailed), this);
@@ -187,50 +116,36 @@ bool WebKitBrowserControl::Stop() {
 }
 
 bool WebKitBrowserControl::RunBookmarklet(const std::string& url) {
-  constexpr std::string_view kScheme = "javascript:";
-  if (url.size() < kScheme.size() ||
-      g_ascii_strncasecmp(url.c_str(), kScheme.data(), kScheme.size()) != 0) {
-    return false;
-  }
-  // Bookmarklets keep their script percent-encoded; one with a stray "%" is taken as written.
-  const std::string encoded = url.substr(kScheme.size());
-  char* decoded = g_uri_unescape_string(encoded.c_str(), nullptr);
-  const std::string script = decoded != nullptr ? decoded : encoded;
-  g_free(decoded);
+  const std::optional<std::string> script = BookmarkletScript(url);
+  if (!script) return false;
   // In the page's own world: a bookmarklet works on the page's scripts and document. Choosing
   // it is the user's gesture, like a click in the page.
-  ++gestures_;
-  webkit_web_view_evaluate_javascript(view_, script.c_str(), static_cast<gssize>(script.size()),
+  pop_ups_.CountGesture();
+  webkit_web_view_evaluate_javascript(view_, script->c_str(), static_cast<gssize>(script->size()),
                                       nullptr, nullptr, nullptr, nullptr, nullptr);
   return true;
 }
 
-bool WebKitBrowserControl::ExecWB(int command, int option, std::optional<int32_t> input,
-                                  int32_t* output) {
-  switch (command) {
-    case kOleCmdIdSaveAs:
-      return commands_->SaveAs();
-    case kOleCmdIdPrint:
-      return commands_->Print(option != kOleCmdExecOptDontPromptUser);
-    case kOleCmdIdPrintPreview:
-      return commands_->PrintPreview();
-    case kOleCmdIdPageSetup:
-      return commands_->PageSetup();
-    case kOleCmdIdProperties:
-      return commands_->Properties();
-    case kOleCmdIdCut:
-      return commands_->Edit(WEBKIT_EDITING_COMMAND_CUT);
-    case kOleCmdIdCopy:
-      return commands_->Edit(WEBKIT_EDITING_COMMAND_COPY);
-    case kOleCmdIdPaste:
-      return commands_->Edit(WEBKIT_EDITING_COMMAND_PASTE);
-    case kOleCmdIdSelectAll:
-      return commands_->Edit(WEBKIT_EDITING_COMMAND_SELECT_ALL);
-    case kOleCmdIdZoom:
-      return ExecTextZoom(view_, input, output);
-    default:
-      return false;
-  }
+bool WebKitBrowserControl::SaveAs() { return commands_->SaveAs(); }
+
+bool WebKitBrowserControl::PageSetup() { return commands_->PageSetup(); }
+
+bool WebKitBrowserControl::Print(bool prompt) { return commands_->Print(prompt); }
+
+bool WebKitBrowserControl::PrintPreview() { return commands_->PrintPreview(); }
+
+bool WebKitBrowserControl::ShowProperties() { return commands_->Properties(); }
+
+bool WebKitBrowserControl::Edit(EditCommand command) { return commands_->Edit(command); }
+
+bool WebKitBrowserControl::SetTextSize(int32_t level) { return SetTextZoom(view_, level); }
+
+int32_t WebKitBrowserControl::TextSize() const { return TextZoomInForce(view_); }
+
+bool WebKitBrowserControl::Find() {
+  if (!gtk_widget_is_focus(GTK_WIDGET(view_))) return false;
+  commands_->ShowFind();
+  return true;
 }
 
 void WebKitBrowserControl::SetOffline(bool value) {
@@ -249,10 +164,12 @@ void WebKitBrowserControl::SetOffline(bool value) {
   }
 }
 
+std::string WebKitBrowserControl::EngineTitle() const {
+  return Text(webkit_web_view_get_title(view_));
+}
+
 std::string WebKitBrowserControl::LocationName() const {
-  const std::string title = Text(webkit_web_view_get_title(view_));
-  if (!title.empty() || has_title_element_) return title;
-  return LocationURL();
+  return titles_.LocationName(EngineTitle(), LocationURL());
 }
 
 std::string WebKitBrowserControl::LocationURL() const {
@@ -280,38 +197,33 @@ void WebKitBrowserControl::RaiseCommandStates() {
   const bool forward_changed = can_go_forward_ != forward;
   can_go_back_ = back;
   can_go_forward_ = forward;
-  if (back_changed) CommandStateChange.emit(kCscNavigateBack, back);
-  if (forward_changed) CommandStateChange.emit(kCscNavigateForward, forward);
+  if (back_changed) CanGoBackChanged.emit(back);
+  if (forward_changed) CanGoForwardChanged.emit(forward);
 }
 
-// The engine empties the title when a document commits, before the document's own title is
-// read: a title is reported once it is known. An empty title element gives an empty title; a
-// document without one is named by its address. An error page is named only by its own title,
-// so the window can recognise it before the address would replace the caption.
-void WebKitBrowserControl::RaiseTitle() { RaiseTitle(Text(webkit_web_view_get_title(view_))); }
+TitleSource WebKitBrowserControl::PageSource() const {
+  return own_page_pending_.value_or(page_shown_);
+}
 
-void WebKitBrowserControl::RaiseTitle(std::string text) {
-  if (text.empty()) {
-    if (!title_settled_ || showing_error_page_ || error_page_pending_) return;
-    if (!has_title_element_) text = LocationURL();
-  }
-  if (last_title_ == text) return;
-  last_title_ = text;
-  TitleChange.emit(text);
+void WebKitBrowserControl::RaiseTitle(const TitleInference::Raise& title) {
+  if (title) TitleChange.emit(*title, PageSource());
 }
 
 bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const GError* error) {
-  ErrorPageKind kind = ErrorPageKind::kOther;
-  if (offline_) {
-    kind = ErrorPageKind::kOffline;
-  } else if (IsUnreachable(error)) {
-    kind = ErrorPageKind::kServerNotFound;
-  }
+  const ErrorPageKind kind = ErrorPageKindFor(error, offline_);
   const std::string message = kind == ErrorPageKind::kOther ? Text(error->message) : "";
-  const std::string html = ErrorPageHtml(kind, failing_uri, message);
-  error_page_pending_ = true;
-  webkit_web_view_load_alternate_html(view_, html.c_str(), failing_uri.c_str(), nullptr);
+  const TitleSource source = kind == ErrorPageKind::kServerNotFound
+                                 ? TitleSource::kServerNotFoundPage
+                                 : TitleSource::kOwnPage;
+  ShowOwnPage(source, ErrorPageHtml(kind, failing_uri, message), failing_uri.c_str());
   return true;
+}
+
+// The page takes the failing address, so that Refresh and going back to it try that again.
+void WebKitBrowserControl::ShowOwnPage(TitleSource source, const std::string& html,
+                                       const char* uri) {
+  own_page_pending_ = source;
+  webkit_web_view_load_alternate_html(view_, html.c_str(), uri, nullptr);
 }
 
 gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
@@ -356,27 +268,27 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
   switch (event) {
     case WEBKIT_LOAD_STARTED:
       self->load_failed_ = false;
-      // The engine may empty the title before the new document commits.
-      self->title_settled_ = false;
-      self->document_committed_ = false;
+      self->titles_.LoadStarted();
       break;
     case WEBKIT_LOAD_REDIRECTED:
       break;
     case WEBKIT_LOAD_COMMITTED: {
-      self->showing_error_page_ = self->error_page_pending_;
-      self->error_page_pending_ = false;
+      self->page_shown_ = self->own_page_pending_.value_or(TitleSource::kDocument);
+      self->own_page_pending_.reset();
       const std::string uri = self->LocationURL();
-      if (!self->showing_error_page_ && uri != "about:blank" && self->shared_->history) {
+      if (self->page_shown_ == TitleSource::kDocument && uri != "about:blank" &&
+          self->shared_->history) {
         self->shared_->history->Record(uri);
       }
-      self->document_committed_ = true;
-      self->title_settled_ = false;
-      self->has_title_element_ = false;
+      self->titles_.DocumentCommitted();
       self->RaiseCommandStates();
       break;
     }
     case WEBKIT_LOAD_FINISHED:
-      if (!self->title_settled_) self->QueryTitleElement();
+      if (self->titles_.LoadFinished()) {
+        QueryTitleReport(self->view_, self->cancellable_, &WebKitBrowserControl::OnTitleReport,
+                         self);
+      }
       self->RaiseCommandStates();
       // A failed or stopped load finishes too; an error page shown for it completes on its own.
       if (!self->load_failed_) self->DocumentComplete.emit(self->LocationURL());
@@ -390,7 +302,7 @@ gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gch
   self->load_failed_ = true;
   if (IsQuietFailure(error)) {
     // A stopped or superseded load leaves the page that was there.
-    self->error_page_pending_ = false;
+    self->own_page_pending_.reset();
     return TRUE;
   }
   return self->ShowErrorPage(Text(uri), error);
@@ -401,14 +313,15 @@ gboolean WebKitBrowserControl::OnTlsErrors(WebKitWebView*, gchar* uri, GTlsCerti
                                            GTlsCertificateFlags errors, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
   self->load_failed_ = true;
-  const std::string html = self->certificates_->Offer(Text(uri), certificate, errors);
-  self->error_page_pending_ = true;
-  webkit_web_view_load_alternate_html(self->view_, html.c_str(), uri, nullptr);
+  self->ShowOwnPage(TitleSource::kOwnPage,
+                    self->certificates_->Offer(Text(uri), certificate, errors), uri);
   return TRUE;
 }
 
 void WebKitBrowserControl::OnTitle(GObject*, GParamSpec*, gpointer data) {
-  static_cast<WebKitBrowserControl*>(data)->RaiseTitle();
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  self->RaiseTitle(self->titles_.EngineTitleChanged(self->EngineTitle(), self->LocationURL(),
+                                                    self->PageSource()));
 }
 
 void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*,
@@ -419,15 +332,9 @@ void WebKitBrowserControl::OnBackForwardChanged(WebKitBackForwardList*, WebKitBa
 GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction* action,
                                           gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
-  // The engine lets a page open windows only during a gesture, but as many as it asks for then:
-  // one click could open hundreds. The first request of a gesture gets a window.
-  if (webkit_navigation_action_is_user_gesture(action)) {
-    if (self->gesture_with_window_ == self->gestures_) return nullptr;
-    self->gesture_with_window_ = self->gestures_;
-  }
-  BrowserControl* opened = nullptr;
+  if (!self->pop_ups_.Admit(webkit_navigation_action_is_user_gesture(action))) return nullptr;
   self->creating_window_ = true;
-  self->NewWindow2.emit(opened);
+  BrowserControl* opened = self->NewWindow2.emit();
   self->creating_window_ = false;
   auto* control = dynamic_cast<WebKitBrowserControl*>(opened);
   if (control == nullptr) return nullptr;
@@ -441,7 +348,7 @@ gboolean WebKitBrowserControl::OnInputEvent(GtkWidget*, GdkEvent* event, gpointe
     case GDK_BUTTON_PRESS:
     case GDK_KEY_PRESS:
     case GDK_TOUCH_BEGIN:
-      ++static_cast<WebKitBrowserControl*>(data)->gestures_;
+      static_cast<WebKitBrowserControl*>(data)->pop_ups_.CountGesture();
       break;
     default:
       break;
@@ -471,19 +378,7 @@ gboolean WebKitBrowserControl::OnPermission(WebKitWebView*, WebKitPermissionRequ
   return TRUE;
 }
 
-// A stopped load leaves the document that was there; a new document that has not said whether it
-// has a title element is asked, after any report still on its way.
-void WebKitBrowserControl::QueryTitleElement() {
-  if (!document_committed_) {
-    title_settled_ = true;
-    return;
-  }
-  webkit_web_view_evaluate_javascript(view_, kTitleQuery, -1, kScriptWorld, nullptr, cancellable_,
-                                      &WebKitBrowserControl::OnTitleElementAnswer, this);
-}
-
-void WebKitBrowserControl::OnTitleElementAnswer(GObject* view, GAsyncResult* result,
-                                                gpointer data) {
+void WebKitBrowserControl::OnTitleReport(GObject* view, GAsyncResult* result, gpointer data) {
   GError* error = nullptr;
   JSCValue* value =
       webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
@@ -492,36 +387,20 @@ void WebKitBrowserControl::OnTitleElementAnswer(GObject* view, GAsyncResult* res
   // Cancelled when the control is gone.
   if (!cancelled) {
     auto* self = static_cast<WebKitBrowserControl*>(data);
-    if (!self->title_settled_) self->SettleTitle(value);
+    if (!self->titles_.Settled()) {
+      self->RaiseTitle(self->titles_.Settle(ReadTitleReport(value), self->EngineTitle(),
+                                            self->LocationURL(), self->PageSource()));
+    }
   }
   if (value != nullptr) g_object_unref(value);
 }
 
-// `report` is what the document said of its title, or null when it could not be asked.
-void WebKitBrowserControl::SettleTitle(JSCValue* report) {
-  std::string title;
-  has_title_element_ = false;
-  if (report != nullptr && jsc_value_is_object(report)) {
-    JSCValue* element = jsc_value_object_get_property(report, "element");
-    JSCValue* text = jsc_value_object_get_property(report, "title");
-    has_title_element_ = jsc_value_to_boolean(element);
-    if (jsc_value_is_string(text)) {
-      char* value = jsc_value_to_string(text);
-      title = Text(value);
-      g_free(value);
-    }
-    g_object_unref(element);
-    g_object_unref(text);
-  }
-  title_settled_ = true;
-  const std::string engine_title = Text(webkit_web_view_get_title(view_));
-  RaiseTitle(engine_title.empty() ? title : engine_title);
-}
-
 void WebKitBrowserControl::OnDocumentTitle(WebKitUserContentManager*,
                                            WebKitJavascriptResult* result, gpointer data) {
-  static_cast<WebKitBrowserControl*>(data)->SettleTitle(
-      webkit_javascript_result_get_js_value(result));
+  auto* self = static_cast<WebKitBrowserControl*>(data);
+  self->RaiseTitle(
+      self->titles_.Settle(ReadTitleReport(webkit_javascript_result_get_js_value(result)),
+                           self->EngineTitle(), self->LocationURL(), self->PageSource()));
 }
 
 void WebKitBrowserControl::OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult* result,

@@ -9,20 +9,15 @@
 
 #include "app/browser_control.h"
 #include "engine/document_access.h"
+#include "engine/pop_up_gate.h"
+#include "engine/title_inference.h"
 
 namespace lumetta {
 
 class CertificateExceptions;
-class OfflineFilter;
 class SignInRequests;
-class UrlHistory;
 class ViewCommands;
-
-// What all controls of the process share.
-struct EngineShared {
-  UrlHistory* history = nullptr;
-  std::unique_ptr<OfflineFilter> offline_filter;
-};
+struct EngineShared;
 
 // BrowserControl over one WebKitWebView. Every view has its own user content manager, so the
 // frame-load reports and the offline filter stay with their view.
@@ -39,9 +34,15 @@ class WebKitBrowserControl : public BrowserControl {
   bool Refresh() override;
   bool Stop() override;
   bool RunBookmarklet(const std::string& url) override;
-  bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t* output) override;
-  void SetRegisterAsBrowser(bool value) override { register_as_browser_ = value; }
-  bool RegisterAsBrowser() const override { return register_as_browser_; }
+  bool SaveAs() override;
+  bool PageSetup() override;
+  bool Print(bool prompt) override;
+  bool PrintPreview() override;
+  bool ShowProperties() override;
+  bool Edit(EditCommand command) override;
+  bool SetTextSize(int32_t level) override;
+  int32_t TextSize() const override;
+  bool Find() override;
   void SetSilent(bool value) override { silent_ = value; }
   bool Silent() const override { return silent_; }
   void SetOffline(bool value) override;
@@ -55,14 +56,13 @@ class WebKitBrowserControl : public BrowserControl {
 
  private:
   void ConnectSignals();
-  void InstallFrameReports();
   void RaiseCommandStates();
-  void RaiseTitle();
-  void RaiseTitle(std::string text);
-  void QueryTitleElement();
-  void SettleTitle(JSCValue* report);
-  static void OnTitleElementAnswer(GObject* view, GAsyncResult* result, gpointer self);
+  void RaiseTitle(const TitleInference::Raise& title);
+  std::string EngineTitle() const;
+  // Which page is shown, or about to be: the document or one of the control's own.
+  TitleSource PageSource() const;
   bool ShowErrorPage(const std::string& failing_uri, const GError* error);
+  void ShowOwnPage(TitleSource source, const std::string& html, const char* uri);
 
   static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
                                  gpointer self);
@@ -81,6 +81,7 @@ class WebKitBrowserControl : public BrowserControl {
   static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
   static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
+  static void OnTitleReport(GObject* view, GAsyncResult* result, gpointer self);
 
   std::shared_ptr<EngineShared> shared_;
   WebKitUserContentManager* content_manager_ = nullptr;
@@ -91,29 +92,22 @@ class WebKitBrowserControl : public BrowserControl {
   std::unique_ptr<SignInRequests> sign_in_;
   std::unique_ptr<CertificateExceptions> certificates_;
   std::optional<DocumentAccess> document_;
-  // The page commands of ExecWB and the dialogs they show.
+  // The page commands and the dialogs they show.
   std::unique_ptr<ViewCommands> commands_;
+  TitleInference titles_;
+  PopUpGate pop_ups_;
 
-  bool register_as_browser_ = false;
   bool silent_ = false;
   bool offline_ = false;
   bool offline_filter_added_ = false;
   // Set while this control's page waits for an answer to its new-window request.
   bool creating_window_ = false;
-  // The user's gestures on this control (presses in the view, bookmarklets run) and the one
-  // that last opened a window: a page gets one new window per gesture.
-  uint64_t gestures_ = 0;
-  std::optional<uint64_t> gesture_with_window_;
   // Whether the load under way has failed; it then completes no document.
   bool load_failed_ = false;
-  // The error page requested for the failing load, and whether the current page is one.
-  bool error_page_pending_ = false;
-  bool showing_error_page_ = false;
-  std::optional<std::string> last_title_;
-  // Whether the current document's title is known, and whether it has a title element.
-  bool title_settled_ = false;
-  bool has_title_element_ = false;
-  bool document_committed_ = false;
+  // The control's own page requested for the failing load, until it commits, and the page
+  // shown since the last commit.
+  std::optional<TitleSource> own_page_pending_;
+  TitleSource page_shown_ = TitleSource::kDocument;
   // Cancels the control's requests to the web process when it goes.
   GCancellable* cancellable_ = g_cancellable_new();
   std::optional<bool> can_go_back_;

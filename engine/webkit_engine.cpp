@@ -1,32 +1,38 @@
 #include "engine/webkit_engine.h"
 
+#include "engine/browsing_data/browsing_data_service.h"
+#include "engine/browsing_data/webkit_url_cache.h"
 #include "engine/downloads/downloads.h"
-#include "engine/offline_filter.h"
+#include "engine/engine_shared.h"
 #include "engine/webkit_browser_control.h"
 
 namespace lumetta {
 
-namespace {
-
-class WebKitControlFactory : public BrowserControlFactory {
+class WebKitEngine::Parts {
  public:
-  explicit WebKitControlFactory(UrlHistory* history) : shared_(std::make_shared<EngineShared>()) {
-    shared_->history = history;
+  Parts(WebKitWebContext* context, UrlHistory* history, bool serve_options_panel)
+      : downloads(context) {
+    if (history != nullptr && serve_options_panel) browsing_data.emplace(*history);
   }
 
-  std::unique_ptr<BrowserControl> Create() override {
-    return std::make_unique<WebKitBrowserControl>(shared_, nullptr);
-  }
-
- private:
-  std::shared_ptr<EngineShared> shared_;
-  Downloads downloads_;
+  Downloads downloads;
+  std::optional<BrowsingDataService> browsing_data;
 };
 
-}  // namespace
+WebKitEngine::WebKitEngine(const Options& options)
+    : shared_(std::make_shared<EngineShared>()),
+      parts_(
+          std::make_unique<Parts>(shared_->context, options.history, options.serve_options_panel)) {
+  shared_->history = options.history;
+  if (options.history != nullptr) url_cache_ = CreateWebKitUrlCache(*options.history);
+}
 
-std::unique_ptr<BrowserControlFactory> CreateWebKitControlFactory(UrlHistory* history) {
-  return std::make_unique<WebKitControlFactory>(history);
+WebKitEngine::WebKitEngine() : WebKitEngine(Options{}) {}
+
+WebKitEngine::~WebKitEngine() = default;
+
+std::unique_ptr<BrowserControl> WebKitEngine::Create() {
+  return std::make_unique<WebKitBrowserControl>(shared_, nullptr);
 }
 
 }  // namespace lumetta

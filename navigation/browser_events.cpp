@@ -21,8 +21,8 @@ void webMain_DocumentComplete(frmMain& form, const std::string& url) {
   form.webMain->GrabFocus();
 }
 
-void webMain_TitleChange(frmMain& form, const std::string& text) {
-  if (text == kServerNotFoundTitle) return;
+void webMain_TitleChange(frmMain& form, const std::string& text, TitleSource source) {
+  if (source == TitleSource::kServerNotFoundPage) return;
   form.SetCaption(text + gstrTitleSuffix);
   form.webMain->GrabFocus();
 }
@@ -52,16 +52,16 @@ void ShowWhenPageReady(frmMain& form) {
 
 }  // namespace
 
-void webMain_NewWindow2(frmMain& form, BrowserControl*& new_control) {
+BrowserControl* webMain_NewWindow2(frmMain& form) {
   std::unique_ptr<BrowserControl> control = form.webMain->CreateRelated();
   BrowserControl* requested = control.get();
   frmMain& window = form.Host().CreateMainWindow(std::move(control));
   // The page's own address arrives through the control handed back; a start page loaded first
   // would race with it and could replace it.
   window.SkipStartPage();
-  if (!window.Load()) return;
-  new_control = requested;
+  if (!window.Load()) return nullptr;
   ShowWhenPageReady(window);
+  return requested;
 }
 
 void ConnectBrowserEvents(frmMain& form) {
@@ -70,12 +70,12 @@ void ConnectBrowserEvents(frmMain& form) {
       [&form](const std::string& url) { webMain_BeforeNavigate2(form, url); }));
   form.Track(control.DocumentComplete.connect(
       [&form](const std::string& url) { webMain_DocumentComplete(form, url); }));
-  form.Track(control.TitleChange.connect(
-      [&form](const std::string& text) { webMain_TitleChange(form, text); }));
+  form.Track(control.TitleChange.connect([&form](const std::string& text, TitleSource source) {
+    webMain_TitleChange(form, text, source);
+  }));
   form.Track(control.CommandStateChange.connect(
       [&form](int command, bool enable) { webMain_CommandStateChange(form, command, enable); }));
-  form.Track(control.NewWindow2.connect(
-      [&form](BrowserControl*& new_control) { webMain_NewWindow2(form, new_control); }));
+  form.Track(control.NewWindow2.connect([&form] { return webMain_NewWindow2(form); }));
 }
 
 }  // namespace lumetta

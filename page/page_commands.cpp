@@ -1,7 +1,5 @@
 #include "page/page_commands.h"
 
-#include "platform/keystrokes.h"
-#include "platform/platform.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -30,8 +28,7 @@ void mnuMainEditPaste_Click(frmMain& form) { Exec(form, kOleCmdIdPaste); }
 
 void mnuMainEditSelectAll_Click(frmMain& form) { Exec(form, kOleCmdIdSelectAll); }
 
-void mnuMainEditFind_Click(frmMain& form) {
-  if (Keystrokes* keystrokes = ThePlatform().keystrokes) keystrokes->SendKeys("^f", form.Window());
-}
+// The find dialog opens only over a page that has the keyboard focus, as Ctrl+F typed there.
+void mnuMainEditFind_Click(frmMain& form) { form.webMain->Find(); }
 
 }  // namespace lumetta

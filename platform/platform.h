@@ -9,7 +9,6 @@ class ShellFolders;
 class FavoritesDialogs;
 class Shell;
 class UrlCache;
-class Keystrokes;
 class SkinComponent;
 class FileDialog;
 
@@ -23,7 +22,6 @@ struct Platform {
   FavoritesDialogs* favorites_dialogs = nullptr;
   Shell* shell = nullptr;
   UrlCache* url_cache = nullptr;
-  Keystrokes* keystrokes = nullptr;
   SkinComponent* skins = nullptr;
   FileDialog* file_dialog = nullptr;
 };

@@ -7,14 +7,12 @@
 
 #include "app/do_events.h"
 #include "engine/browsing_data/browsing_data_service.h"
-#include "engine/browsing_data/webkit_url_cache.h"
 #include "engine/webkit_engine.h"
 #include "platform/browsing_data.h"
 #include "platform/command_line.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
-#include "platform/keystrokes.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
@@ -54,20 +52,16 @@ int main(int argc, char** argv) {
   SpawnLauncher launcher;
   DesktopShell shell(launcher, ProgramFolder());
   ThePlatform().shell = &shell;
-  auto url_cache = CreateWebKitUrlCache(*history);
-  ThePlatform().url_cache = url_cache.get();
-  GdkKeystrokes keystrokes;
-  ThePlatform().keystrokes = &keystrokes;
   CssSkinComponent skins;
   ThePlatform().skins = &skins;
   GtkFileDialog file_dialog;
   ThePlatform().file_dialog = &file_dialog;
-  auto factory = CreateWebKitControlFactory(history.get());
-  BrowsingDataService browsing_data(*history);
+  WebKitEngine engine({.history = history.get(), .serve_options_panel = true});
+  ThePlatform().url_cache = engine.GetUrlCache();
 
   std::unique_ptr<MainWindows> windows;
   application->signal_activate().connect([&] {
-    windows = std::make_unique<MainWindows>(*factory, application);
+    windows = std::make_unique<MainWindows>(engine, application);
     frmMain& window = windows->CreateMainWindow();
     window.mstrURLNewWindow = first_url;
     window.Show();

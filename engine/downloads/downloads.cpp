@@ -10,13 +10,12 @@
 
 namespace lumetta {
 
-Downloads::Downloads() {
-  g_signal_connect(webkit_web_context_get_default(), "download-started",
-                   G_CALLBACK(&Downloads::OnStarted), this);
+Downloads::Downloads(WebKitWebContext* context) : context_(context) {
+  g_signal_connect(context_, "download-started", G_CALLBACK(&Downloads::OnStarted), this);
 }
 
 Downloads::~Downloads() {
-  g_signal_handlers_disconnect_by_data(webkit_web_context_get_default(), this);
+  g_signal_handlers_disconnect_by_data(context_, this);
   downloads_.clear();
 }
 

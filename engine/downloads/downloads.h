@@ -11,11 +11,11 @@ namespace lumetta {
 
 class Download;
 
-// Every download of the process: each one the engine starts, from any view, is the user's to
+// Every download of a web context: each one the engine starts, from any view, is the user's to
 // open, save or cancel. A download goes on when the window that started it closes.
 class Downloads {
  public:
-  Downloads();
+  explicit Downloads(WebKitWebContext* context);
   // Cancels what is still running; no partial file stays behind.
   ~Downloads();
   Downloads(const Downloads&) = delete;
@@ -30,6 +30,7 @@ class Downloads {
  private:
   static void OnStarted(WebKitWebContext*, WebKitDownload* download, gpointer self);
 
+  WebKitWebContext* context_;
   std::vector<std::unique_ptr<Download>> downloads_;
   std::set<std::string> reserved_;
 };

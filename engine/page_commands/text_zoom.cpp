@@ -12,7 +12,17 @@ namespace {
 constexpr double kLevelScales[] = {8.0 / 12, 10.0 / 12, 1.0, 14.0 / 12, 16.0 / 12};
 constexpr int kLevelCount = static_cast<int>(std::size(kLevelScales));
 
-int LevelInForce(WebKitWebView* view) {
+}  // namespace
+
+bool SetTextZoom(WebKitWebView* view, int32_t level) {
+  if (level < 0 || level >= kLevelCount) return false;
+  // The view's zoom then scales text alone, and never the page's layout.
+  webkit_settings_set_zoom_text_only(webkit_web_view_get_settings(view), TRUE);
+  webkit_web_view_set_zoom_level(view, kLevelScales[level]);
+  return true;
+}
+
+int32_t TextZoomInForce(WebKitWebView* view) {
   const double scale = webkit_web_view_get_zoom_level(view);
   int nearest = 0;
   for (int level = 1; level < kLevelCount; ++level) {
@@ -21,19 +31,6 @@ int LevelInForce(WebKitWebView* view) {
     }
   }
   return nearest;
-}
-
-}  // namespace
-
-bool ExecTextZoom(WebKitWebView* view, std::optional<int32_t> input, int32_t* output) {
-  if (input) {
-    if (*input < 0 || *input >= kLevelCount) return false;
-    // The view's zoom then scales text alone, and never the page's layout.
-    webkit_settings_set_zoom_text_only(webkit_web_view_get_settings(view), TRUE);
-    webkit_web_view_set_zoom_level(view, kLevelScales[*input]);
-  }
-  if (output != nullptr) *output = LevelInForce(view);
-  return true;
 }
 
 }  // namespace lumetta

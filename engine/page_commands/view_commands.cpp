@@ -9,6 +9,24 @@
 
 namespace lumetta {
 
+namespace {
+
+const char* EditingCommandName(EditCommand command) {
+  switch (command) {
+    case EditCommand::kCut:
+      return WEBKIT_EDITING_COMMAND_CUT;
+    case EditCommand::kCopy:
+      return WEBKIT_EDITING_COMMAND_COPY;
+    case EditCommand::kPaste:
+      return WEBKIT_EDITING_COMMAND_PASTE;
+    case EditCommand::kSelectAll:
+      break;
+  }
+  return WEBKIT_EDITING_COMMAND_SELECT_ALL;
+}
+
+}  // namespace
+
 ViewCommands::ViewCommands(WebKitWebView* view)
     : view_(view), save_dialog_(view), properties_dialog_(view) {
   g_signal_connect(view_, "key-press-event", G_CALLBACK(&ViewCommands::OnKeyPress), this);
@@ -90,12 +108,9 @@ bool ViewCommands::Properties() {
   return true;
 }
 
-bool ViewCommands::Edit(const char* command) {
-  if (g_str_equal(command, WEBKIT_EDITING_COMMAND_COPY) ||
-      g_str_equal(command, WEBKIT_EDITING_COMMAND_CUT)) {
-    RestoreKeptSelection(view_);
-  }
-  webkit_web_view_execute_editing_command(view_, command);
+bool ViewCommands::Edit(EditCommand command) {
+  if (command == EditCommand::kCopy || command == EditCommand::kCut) RestoreKeptSelection(view_);
+  webkit_web_view_execute_editing_command(view_, EditingCommandName(command));
   return true;
 }
 

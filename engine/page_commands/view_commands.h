@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/browser_control.h"
 #include "engine/page_commands/find_dialog.h"
 #include "engine/page_commands/page_properties_dialog.h"
 #include "engine/page_commands/save_page_dialog.h"
@@ -34,9 +35,9 @@ class ViewCommands : public sigc::trackable {
   bool Print(bool prompt);
   bool PrintPreview();
   bool Properties();
-  // Runs `command` (WEBKIT_EDITING_COMMAND_...) on the page, wherever the focus is; Copy and Cut
-  // act on the page's selection even after the address box has taken the primary selection.
-  bool Edit(const char* command);
+  // Runs `command` on the page, wherever the focus is; Copy and Cut act on the page's selection
+  // even after the address box has taken the primary selection.
+  bool Edit(EditCommand command);
   void ShowFind();
 
  private:

@@ -34,12 +34,16 @@ struct EventLog {
   void Attach(BrowserControl& control) {
     control.BeforeNavigate2.connect([this](const std::string& url) { before.push_back(url); });
     control.DocumentComplete.connect([this](const std::string& url) { complete.push_back(url); });
-    control.TitleChange.connect([this](const std::string& text) { titles.push_back(text); });
+    control.TitleChange.connect([this](const std::string& text, TitleSource source) {
+      titles.push_back(text);
+      sources.push_back(source);
+    });
     control.CommandStateChange.connect([this](int command, bool enable) {
       states.push_back(std::to_string(command) + (enable ? "+" : "-"));
     });
   }
   Strings before, complete, titles, states;
+  std::vector<TitleSource> sources;
 };
 
 class WebKitControlTest : public testing::Test {
@@ -76,7 +80,8 @@ class WebKitControlTest : public testing::Test {
 
   test::LocalServer server_;
   MemoryHistory history_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(&history_);
+  std::unique_ptr<BrowserControlFactory> factory_ =
+      std::make_unique<WebKitEngine>(WebKitEngine::Options{&history_});
   std::unique_ptr<BrowserControl> control_;
   EventLog log_;
   Gtk::Window window_;
@@ -162,8 +167,10 @@ TEST_F(WebKitControlTest, UnknownHostShowsTheNotFoundPage) {
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
   EXPECT_EQ(control_->LocationURL(), missing);
   EXPECT_EQ(log_.complete.back(), missing);
-  // The address never stands in for the caption of an error page.
+  // The address never stands in for the caption of an error page, whose title says it is one.
   for (const std::string& title : log_.titles) EXPECT_NE(title, missing);
+  EXPECT_EQ(log_.titles.back(), kServerNotFoundTitle);
+  EXPECT_EQ(log_.sources.back(), TitleSource::kServerNotFoundPage);
   EXPECT_EQ(history_.entries, Strings{server_.Url("/a")});
 }
 
@@ -394,12 +401,12 @@ TEST_F(WebKitControlTest, NewWindowRequestOpensInTheControlTheHandlerGives) {
   std::unique_ptr<BrowserControl> popup;
   EventLog popup_log;
   Gtk::Window popup_window;
-  control_->NewWindow2.connect([&](BrowserControl*& opened) {
+  control_->NewWindow2.connect([&]() -> BrowserControl* {
     popup = control_->CreateRelated();
     popup_log.Attach(*popup);
     popup_window.add(popup->GetWidget());
     popup_window.show_all();
-    opened = popup.get();
+    return popup.get();
   });
   ASSERT_TRUE(Load(server_.Url("/opener")));
   RunScript("document.getElementById('l').click()");
@@ -418,7 +425,10 @@ TEST_F(WebKitControlTest, NewWindowRefusedWhenTheHandlerGivesNothing) {
   server_.Serve("/opener",
                 "<html><body><a id=\"l\" href=\"/b\" target=\"_blank\">b</a></body></html>");
   int requests = 0;
-  control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
+  control_->NewWindow2.connect([&]() -> BrowserControl* {
+    ++requests;
+    return nullptr;
+  });
   ASSERT_TRUE(Load(server_.Url("/opener")));
   RunScript("document.getElementById('l').click()");
   ASSERT_TRUE(test::WaitUntil([&] { return requests == 1; }));
@@ -431,7 +441,10 @@ TEST_F(WebKitControlTest, ScriptWithoutAGestureOpensNoWindow) {
                 "<html><body><script>setTimeout(function(){"
                 "for (var i = 0; i < 100; i++) window.open('/b');}, 0)</script></body></html>");
   int requests = 0;
-  control_->NewWindow2.connect([&](BrowserControl*&) { ++requests; });
+  control_->NewWindow2.connect([&]() -> BrowserControl* {
+    ++requests;
+    return nullptr;
+  });
   ASSERT_TRUE(Load(server_.Url("/spam")));
   test::RunFor(300);
   EXPECT_EQ(requests, 0);

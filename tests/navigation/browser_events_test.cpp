@@ -28,25 +28,28 @@ class BrowserEventsTest : public test::WindowTest {
 TEST_F(BrowserEventsTest, CaptionIsTheTitleAndSuffix) {
   frmMain& form = OpenWindow();
   EXPECT_EQ(form.Window().get_title(), "琉梅塔(Lumetta)");
-  Fake(form).TitleChange.emit("页面甲");
+  Fake(form).TitleChange.emit("页面甲", TitleSource::kDocument);
   EXPECT_EQ(form.Window().get_title(), "页面甲 - Lumetta");
-  Fake(form).TitleChange.emit("");
+  Fake(form).TitleChange.emit("", TitleSource::kDocument);
   EXPECT_EQ(form.Window().get_title(), " - Lumetta");
 }
 
-TEST_F(BrowserEventsTest, NotFoundTitleLeavesTheCaption) {
+TEST_F(BrowserEventsTest, NotFoundPageLeavesTheCaption) {
   frmMain& form = OpenWindow();
-  Fake(form).TitleChange.emit("Page B");
-  Fake(form).TitleChange.emit("找不到服务器");
+  Fake(form).TitleChange.emit("Page B", TitleSource::kDocument);
+  Fake(form).TitleChange.emit(kServerNotFoundTitle, TitleSource::kServerNotFoundPage);
   EXPECT_EQ(form.Window().get_title(), "Page B - Lumetta");
-  Fake(form).TitleChange.emit("找不到服务器 ");
-  EXPECT_EQ(form.Window().get_title(), "找不到服务器  - Lumetta");
+  // The control's other pages, and a document that takes the same title, name the window.
+  Fake(form).TitleChange.emit("脱机工作", TitleSource::kOwnPage);
+  EXPECT_EQ(form.Window().get_title(), "脱机工作 - Lumetta");
+  Fake(form).TitleChange.emit(kServerNotFoundTitle, TitleSource::kDocument);
+  EXPECT_EQ(form.Window().get_title(), "找不到服务器 - Lumetta");
 }
 
 TEST_F(BrowserEventsTest, TitleChangeMovesTheFocusIntoThePage) {
   frmMain& form = OpenWindow();
   form.txtURL.SetFocus();
-  Fake(form).TitleChange.emit("x");
+  Fake(form).TitleChange.emit("x", TitleSource::kDocument);
   EXPECT_TRUE(PageHasFocus(form));
 }
 
@@ -118,7 +121,7 @@ TEST_F(BrowserEventsTest, WindowClosedWhileBeforeNavigateYields) {
       &form);
   Fake(form).BeforeNavigate2.emit("http://a.example/");
   // The closed window no longer hears its control.
-  Fake(form).TitleChange.emit("late");
+  Fake(form).TitleChange.emit("late", TitleSource::kDocument);
   EXPECT_EQ(form.Window().get_title(), "琉梅塔(Lumetta)");
   EXPECT_TRUE(test::WaitUntil([&] { return frmMain::InstanceCount() == live - 1; }));
 }
@@ -130,8 +133,7 @@ Gtk::Window& WindowOf(BrowserControl& control) {
 
 TEST_F(BrowserEventsTest, PageRequestOpensAFullMainWindowOnItsOwnAddress) {
   frmMain& form = OpenWindow();
-  BrowserControl* opened = nullptr;
-  Fake(form).NewWindow2.emit(opened);
+  BrowserControl* opened = Fake(form).NewWindow2.emit();
   ASSERT_EQ(windows_.OpenCount(), 2u);
   ASSERT_NE(opened, nullptr);
   auto* popup = static_cast<test::FakeBrowserControl*>(opened);
@@ -143,14 +145,13 @@ TEST_F(BrowserEventsTest, PageRequestOpensAFullMainWindowOnItsOwnAddress) {
   EXPECT_FALSE(WindowOf(*popup).get_visible());
   popup->ReadyToShow.emit();
   EXPECT_TRUE(WindowOf(*popup).get_visible());
-  popup->TitleChange.emit("弹出");
+  popup->TitleChange.emit("弹出", TitleSource::kDocument);
   EXPECT_EQ(WindowOf(*popup).get_title(), "弹出 - Lumetta");
 }
 
 TEST_F(BrowserEventsTest, PageRequestWindowAppearsAtItsFirstDocumentAtTheLatest) {
   frmMain& form = OpenWindow();
-  BrowserControl* opened = nullptr;
-  Fake(form).NewWindow2.emit(opened);
+  BrowserControl* opened = Fake(form).NewWindow2.emit();
   ASSERT_NE(opened, nullptr);
   auto* popup = static_cast<test::FakeBrowserControl*>(opened);
   popup->location_url = "http://popup.example/";
@@ -163,8 +164,7 @@ TEST_F(BrowserEventsTest, PageRequestWindowAppearsAtItsFirstDocumentAtTheLatest)
 TEST_F(BrowserEventsTest, PageRequestWindowClosedBeforeItIsReady) {
   frmMain& form = OpenWindow();
   const int live = frmMain::InstanceCount();
-  BrowserControl* opened = nullptr;
-  Fake(form).NewWindow2.emit(opened);
+  BrowserControl* opened = Fake(form).NewWindow2.emit();
   ASSERT_NE(opened, nullptr);
   Gtk::Window& popup_window = WindowOf(*opened);
   windows_.Unload(windows_.OpenWindow(1));

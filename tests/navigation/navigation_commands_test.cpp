@@ -31,7 +31,6 @@ TEST_F(NavigationTest, LoadOpensTheHomePageSilently) {
   EXPECT_EQ(fake.Navigations(), Calls{kDefaultHomePage});
   EXPECT_EQ(form.mstrURLNewWindow, kDefaultHomePage);
   EXPECT_TRUE(fake.silent);
-  EXPECT_TRUE(fake.register_as_browser);
   EXPECT_FALSE(fake.offline);
 }
 

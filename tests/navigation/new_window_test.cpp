@@ -95,7 +95,7 @@ class NewWindowTest : public testing::Test {
   }
 
   test::LocalServer server_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   MainWindows windows_{*factory_, {}};
 };
 

@@ -67,7 +67,8 @@ class BrowsingDataTest : public testing::Test {
   std::string history_path_ = temp_.Path() + "/history";
   FileUrlHistory history_{history_path_};
   test::LocalServer server_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(&history_);
+  std::unique_ptr<BrowserControlFactory> factory_ =
+      std::make_unique<WebKitEngine>(WebKitEngine::Options{&history_});
   std::unique_ptr<BrowserControl> control_ = factory_->Create();
   Gtk::Window window_;
 };

@@ -1,12 +1,10 @@
-// The page commands of main windows on the real engine: editing wherever the focus is, find by
-// keystroke, and the control's dialogs going with their window.
+// The page commands of main windows on the real engine: editing wherever the focus is, find from
+// the page only, and the control's dialogs going with their window.
 #include <gtest/gtest.h>
 #include <gtkmm/clipboard.h>
 #include <webkit2/webkit2.h>
 
 #include "engine/webkit_engine.h"
-#include "platform/keystrokes.h"
-#include "platform/platform.h"
 #include "shell/main_windows.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/evaluate_script.h"
@@ -20,12 +18,10 @@ namespace {
 class PageCommandsEngineTest : public testing::Test {
  protected:
   PageCommandsEngineTest() {
-    ThePlatform().keystrokes = &keystrokes_;
     server_.Serve("/page",
                   "<html><head><title>编辑页</title></head><body>"
                   "<p id=\"p\">选中的文字</p><textarea id=\"t\"></textarea></body></html>");
   }
-  ~PageCommandsEngineTest() override { ThePlatform().keystrokes = nullptr; }
 
   frmMain& OpenWindow() {
     frmMain& form = windows_.CreateMainWindow();
@@ -48,8 +44,7 @@ class PageCommandsEngineTest : public testing::Test {
   static std::string Clipboard() { return Gtk::Clipboard::get()->wait_for_text(); }
 
   test::LocalServer server_;
-  GdkKeystrokes keystrokes_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   MainWindows windows_{*factory_, {}};
 };
 

@@ -40,7 +40,7 @@ class PageEngineTest : public testing::Test {
 
   test::LocalServer server_;
   test::FakeShell shell_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   MainWindows windows_{*factory_, {}};
 };
 

@@ -26,12 +26,12 @@ TEST_F(FontSizeTest, TheChosenLevelGoesToTheControlAndOnlyItsItemIsChecked) {
   frmMain& form = OpenWindow();
   EXPECT_EQ(FontSizeChecks(form), std::vector<bool>(5, false));
   // The mark moves even when the control refuses the level.
-  Fake(form).exec_wb_succeeds = false;
+  Fake(form).commands_succeed = false;
   form.mnuMainViewFontSizeZoom(3).PerformClick();
   EXPECT_EQ(FontSizeChecks(form), (std::vector<bool>{false, false, false, true, false}));
   form.mnuMainViewFontSizeZoom(0).PerformClick();
   EXPECT_EQ(FontSizeChecks(form), (std::vector<bool>{true, false, false, false, false}));
-  EXPECT_EQ(Fake(form).calls, (Calls{"ExecWB 19 2 3", "ExecWB 19 2 0"}));
+  EXPECT_EQ(Fake(form).calls, (Calls{"SetTextSize 3", "SetTextSize 0"}));
 }
 
 struct ZoomCase {

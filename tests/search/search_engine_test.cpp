@@ -28,7 +28,7 @@ class SearchEngineTest : public testing::Test {
   }
 
   test::LocalServer server_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   MainWindows windows_{*factory_, {}};
   frmMain& form_ = windows_.CreateMainWindow();
 };

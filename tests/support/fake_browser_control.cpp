@@ -10,6 +10,20 @@ std::vector<std::string> FakeBrowserControl::Navigations() const {
   return urls;
 }
 
+bool FakeBrowserControl::Edit(EditCommand command) {
+  switch (command) {
+    case EditCommand::kCut:
+      return Command("Cut");
+    case EditCommand::kCopy:
+      return Command("Copy");
+    case EditCommand::kPaste:
+      return Command("Paste");
+    case EditCommand::kSelectAll:
+      return Command("SelectAll");
+  }
+  return false;
+}
+
 std::unique_ptr<BrowserControl> FakeControlFactory::Create() {
   auto control = std::make_unique<FakeBrowserControl>();
   made.push_back(control.get());

@@ -25,14 +25,18 @@ class FakeBrowserControl : public BrowserControl {
   bool Refresh() override { return Record("Refresh"); }
   bool Stop() override { return Record("Stop"); }
   bool RunBookmarklet(const std::string& url) override { return Record("RunBookmarklet " + url); }
-  // Recorded as "ExecWB command option" and, with an input, " input".
-  bool ExecWB(int command, int option, std::optional<int32_t> input, int32_t*) override {
-    calls.push_back("ExecWB " + std::to_string(command) + " " + std::to_string(option) +
-                    (input ? " " + std::to_string(*input) : ""));
-    return exec_wb_succeeds;
+  // The page commands, recorded by name; Print and SetTextSize with their argument.
+  bool SaveAs() override { return Command("SaveAs"); }
+  bool PageSetup() override { return Command("PageSetup"); }
+  bool Print(bool prompt) override { return Command(prompt ? "Print prompt" : "Print"); }
+  bool PrintPreview() override { return Command("PrintPreview"); }
+  bool ShowProperties() override { return Command("ShowProperties"); }
+  bool Edit(EditCommand command) override;
+  bool SetTextSize(int32_t level) override {
+    return Command("SetTextSize " + std::to_string(level));
   }
-  void SetRegisterAsBrowser(bool value) override { register_as_browser = value; }
-  bool RegisterAsBrowser() const override { return register_as_browser; }
+  int32_t TextSize() const override { return 2; }
+  bool Find() override { return Command("Find"); }
   void SetSilent(bool value) override { silent = value; }
   bool Silent() const override { return silent; }
   void SetOffline(bool value) override { offline = value; }
@@ -58,10 +62,10 @@ class FakeBrowserControl : public BrowserControl {
   std::vector<std::string> Navigations() const;
 
   std::vector<std::string> calls;
-  bool register_as_browser = false;
   bool silent = false;
   bool offline = false;
-  bool exec_wb_succeeds = true;
+  // What the page commands answer.
+  bool commands_succeed = true;
   std::string location_name;
   std::string location_url;
   // What the document calls answer.
@@ -72,6 +76,10 @@ class FakeBrowserControl : public BrowserControl {
   bool Record(const std::string& call) {
     calls.push_back(call);
     return true;
+  }
+  bool Command(const std::string& call) {
+    calls.push_back(call);
+    return commands_succeed;
   }
 
   Gtk::DrawingArea area_;

@@ -108,7 +108,6 @@ void frmMain::Show() {
 void frmMain::FormLoad() {
   Window().maximize();
   InitSettings();
-  webMain->SetRegisterAsBrowser(true);
   webMain->SetSilent(true);
   if (mstrURLNewWindow.empty()) mstrURLNewWindow = gstrHomePage;
   SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);

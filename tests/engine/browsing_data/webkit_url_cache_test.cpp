@@ -44,7 +44,7 @@ class ClearOnEngineTest : public testing::Test {
     server_.Serve("/cached", cached);
     server_.Serve("/other", "<html><head><title>other</title></head><body>o</body></html>");
     ThePlatform().url_history = &History();
-    ThePlatform().url_cache = cache_.get();
+    ThePlatform().url_cache = engine_.GetUrlCache();
     ThePlatform().message_box = &box_;
   }
   ~ClearOnEngineTest() override {
@@ -79,10 +79,9 @@ class ClearOnEngineTest : public testing::Test {
   }
 
   test::LocalServer server_;
-  std::unique_ptr<UrlCache> cache_ = CreateWebKitUrlCache(History());
   test::FakeMessageBox box_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(&History());
-  MainWindows windows_{*factory_, {}};
+  WebKitEngine engine_{{.history = &History()}};
+  MainWindows windows_{engine_, {}};
 };
 
 TEST_F(ClearOnEngineTest, ClearedPageIsFetchedAgainAndNoLongerOffered) {

@@ -83,7 +83,7 @@ class DownloadTest : public testing::Test {
 
   test::LocalServer server_;
   test::TempDir folder_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   std::unique_ptr<BrowserControl> control_;
   Gtk::Window window_;
 };

@@ -42,7 +42,7 @@ class ControlPageTest : public testing::Test {
   }
 
   test::LocalServer server_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   std::unique_ptr<BrowserControl> control_ = factory_->Create();
   Gtk::Window window_;
   int completed_ = 0;

@@ -142,7 +142,7 @@ class ViewCommandsTest : public testing::Test {
   test::LocalServer server_;
   test::FakeMessageBox box_;
   test::TempDir folder_;
-  std::unique_ptr<BrowserControlFactory> factory_ = CreateWebKitControlFactory(nullptr);
+  std::unique_ptr<BrowserControlFactory> factory_ = std::make_unique<WebKitEngine>();
   std::unique_ptr<BrowserControl> control_;
   int completed_ = 0;
   Gtk::Window window_;

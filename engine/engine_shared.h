@@ -1,0 +1,22 @@
+#pragma once
+
+#include <webkit2/webkit2.h>
+
+#include <memory>
+
+#include "engine/offline_filter.h"
+
+namespace lumetta {
+
+class UrlHistory;
+
+// What every control of the engine uses. Controls hold it, so it lives as long as the last.
+struct EngineShared {
+  // The web context of every main window's view.
+  WebKitWebContext* context = webkit_web_context_get_default();
+  UrlHistory* history = nullptr;
+  // Compiled when a window first works offline.
+  std::unique_ptr<OfflineFilter> offline_filter;
+};
+
+}  // namespace lumetta
