@@ -1,4 +1,4 @@
-#include "platform/keystrokes.h"
+#include "tests/support/keystrokes.h"
 
 #include <gtest/gtest.h>
 
