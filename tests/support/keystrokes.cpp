@@ -2,7 +2,7 @@
 
 #include <gtkmm/window.h>
 
-namespace lumetta {
+namespace lumetta::test {
 
 namespace {
 
@@ -82,7 +82,7 @@ std::vector<Keystroke> ParseKeystrokes(const std::string& keys) {
   return strokes;
 }
 
-bool GdkKeystrokes::SendKeys(const std::string& keys, Gtk::Window& fallback) {
+bool SendKeys(const std::string& keys, Gtk::Window& fallback) {
   const std::vector<Keystroke> strokes = ParseKeystrokes(keys);
   GtkWindow* target = ActiveWindow();
   if (target == nullptr) target = fallback.gobj();
@@ -106,4 +106,4 @@ bool GdkKeystrokes::SendKeys(const std::string& keys, Gtk::Window& fallback) {
   return true;
 }
 
-}  // namespace lumetta
+}  // namespace lumetta::test

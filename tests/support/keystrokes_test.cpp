@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace lumetta {
+namespace lumetta::test {
 namespace {
 
 using Strokes = std::vector<Keystroke>;
@@ -24,4 +24,4 @@ TEST(ParseKeystrokesTest, UnreadableSequencesGiveNothing) {
 }
 
 }  // namespace
-}  // namespace lumetta
+}  // namespace lumetta::test

@@ -337,8 +337,7 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
                 "<p>苹果 梨 苹果</p><p>Apple apple 苹果</p></body></html>");
   ASSERT_TRUE(Load("/fruit", "水果"));
   control_->GrabFocus();
-  GdkKeystrokes keys;
-  ASSERT_TRUE(keys.SendKeys("^f", window_));
+  ASSERT_TRUE(test::SendKeys("^f", window_));
   GtkWindow* find = test::WaitForWindow("查找");
   ASSERT_NE(find, nullptr);
   EXPECT_EQ(gtk_window_get_transient_for(find), window_.gobj());
@@ -355,7 +354,7 @@ TEST_F(ViewCommandsTest, CtrlFInThePageFindsAndHighlights) {
   gtk_dialog_response(GTK_DIALOG(find), GTK_RESPONSE_CANCEL);
   EXPECT_FALSE(test::IsShown("查找"));
   control_->GrabFocus();
-  ASSERT_TRUE(keys.SendKeys("^f", window_));
+  ASSERT_TRUE(test::SendKeys("^f", window_));
   EXPECT_EQ(test::WaitForWindow("查找"), find);
 }
 
