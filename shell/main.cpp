@@ -1,3 +1,4 @@
+#include <glibmm/main.h>
 #include <glibmm/miscutils.h>
 #include <gtkmm/application.h>
 
@@ -19,6 +20,7 @@
 #include "platform/shell.h"
 #include "platform/shell_folders.h"
 #include "platform/skin.h"
+#include "platform/stale_files.h"
 #include "platform/url_history.h"
 #include "shell/main_windows.h"
 #include "ui/main_window/frm_main.h"
@@ -65,6 +67,9 @@ int main(int argc, char** argv) {
     frmMain& window = windows->CreateMainWindow();
     window.mstrURLNewWindow = first_url;
     window.Show();
+    // What killed runs left behind goes once the window is up.
+    Glib::signal_idle().connect_once(
+        [&] { RemoveStaleFiles(shell_folders.FolderPath(kCsidlFavorites)); });
   });
   char* program_only[] = {argv[0], nullptr};
   const int status = application->run(1, program_only);
