@@ -34,6 +34,11 @@ bool MakeParentDir(const std::string& path) {
   return made;
 }
 
+bool HasScheme(std::string_view url, std::string_view scheme) {
+  return url.size() > scheme.size() && url[scheme.size()] == ':' &&
+         g_ascii_strncasecmp(url.data(), scheme.data(), scheme.size()) == 0;
+}
+
 // The exclusive advisory lock of the history's lock file, while it lives.
 class HistoryLock {
  public:
@@ -73,7 +78,8 @@ void MoveToEnd(std::vector<std::string>& urls, const std::string& url) {
 
 bool IsRecordableUrl(std::string_view url) {
   constexpr std::string_view kLineBreaksAndNul("\r\n\0", 3);
-  return !url.empty() && url != "about:blank" && url.find_first_of(kLineBreaksAndNul) == url.npos &&
+  return !url.empty() && url != "about:blank" && !HasScheme(url, "data") &&
+         !HasScheme(url, "javascript") && url.find_first_of(kLineBreaksAndNul) == url.npos &&
          g_utf8_validate(url.data(), static_cast<gssize>(url.size()), nullptr);
 }
 

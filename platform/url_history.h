@@ -9,8 +9,9 @@
 
 namespace lumetta {
 
-// Whether an address belongs in the history: not empty, not the blank page, valid UTF-8, and
-// free of line breaks and NULs, since the history file holds one address per line.
+// Whether an address belongs in the history: not empty, not the blank page, no `data:` or
+// `javascript:` address (the page's content or a script, not a place), valid UTF-8, and free of
+// line breaks and NULs, since the history file holds one address per line.
 bool IsRecordableUrl(std::string_view url);
 
 // The top-level addresses the user has visited, for completion in the address box.

@@ -174,7 +174,9 @@ INSTANTIATE_TEST_SUITE_P(Rules, IgnoredAddressTest,
                          testing::Values(""s, "about:blank"s, "http://a.test/\nhttp://b.test/"s,
                                          "http://a.test/\r"s, "\nhttp://a.test/"s,
                                          "http://a.test/\0x"s, "http://a.test/\xff"s,
-                                         "http://\xe4\xb8.test/"s));
+                                         "http://\xe4\xb8.test/"s, "data:text/html,<p>x</p>"s,
+                                         "DATA:text/plain,x"s, "javascript:alert(1)"s,
+                                         "JavaScript:void(0)"s));
 
 TEST_F(UrlHistoryTest, BlankPageInOtherCaseIsAnAddress) {
   FileUrlHistory history(path_);
