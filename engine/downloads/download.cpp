@@ -110,6 +110,9 @@ void Download::Ask(const std::string& suggested) {
     if (headers != nullptr &&
         soup_message_headers_get_encoding(headers) == SOUP_ENCODING_CONTENT_LENGTH) {
       total_ = soup_message_headers_get_content_length(headers);
+      // The length of compressed data, which arrives decompressed, is no measure of it.
+      const char* coding = soup_message_headers_get_one(headers, "Content-Encoding");
+      if (coding == nullptr || g_ascii_strcasecmp(coding, "identity") == 0) promised_ = total_;
     }
   }
   dialog_ = std::make_unique<DownloadDialog>(WindowOf(webkit_download_get_web_view(download_)),
@@ -222,6 +225,13 @@ void Download::OnFinished(WebKitDownload*, gpointer data) {
 void Download::Complete() {
   const uint64_t size = webkit_download_get_received_data_length(download_);
   owner_.Release(part_path_);
+  // The engine says "finished" when the server closes the connection early.
+  if (promised_ && size < *promised_) {
+    RemoveWorkingFiles();
+    Fail("与服务器的连接中断，文件未能完整下载。（只收到 " + ByteSizeText(size) + "，共 " +
+         ByteSizeText(*promised_) + "）");
+    return;
+  }
   std::string path = final_path_;
   bool renamed = replace_ ? g_rename(part_path_.c_str(), path.c_str()) == 0
                           : RenameWithoutReplacing(part_path_, path);

@@ -56,6 +56,8 @@ class Download {
   std::string name_;
   std::string host_;
   std::optional<uint64_t> total_;
+  // The length the server promised, when the data arrives as it is sent.
+  std::optional<uint64_t> promised_;
   std::string final_path_;
   std::string part_path_;
   bool replace_ = false;

@@ -1,4 +1,5 @@
 // Downloads on the real engine: the user's answers given through the real dialogs.
+#include <gio/gio.h>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
 #include <gtkmm/window.h>
@@ -51,6 +52,78 @@ test::LocalServer::Page Attachment(const std::string& body, const std::string& d
   page.headers["Content-Disposition"] = disposition;
   return page;
 }
+
+// A server on 127.0.0.1 that answers every request with the same bytes and then closes the
+// connection, whatever those bytes promised.
+class RawServer {
+ public:
+  explicit RawServer(std::string response) : response_(std::move(response)) {
+    service_ = g_socket_service_new();
+    port_ = g_socket_listener_add_any_inet_port(G_SOCKET_LISTENER(service_), nullptr, nullptr);
+    g_signal_connect(service_, "incoming", G_CALLBACK(&RawServer::OnIncoming), this);
+    g_socket_service_start(service_);
+  }
+  ~RawServer() {
+    g_socket_service_stop(service_);
+    g_socket_listener_close(G_SOCKET_LISTENER(service_));
+    g_object_unref(service_);
+  }
+  RawServer(const RawServer&) = delete;
+  RawServer& operator=(const RawServer&) = delete;
+
+  std::string Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + path;
+  }
+
+ private:
+  // One connection's request, read without blocking: the engine may open a connection before
+  // it has a request to send.
+  struct Reader {
+    std::string response;
+    GSocketConnection* connection;
+    std::string request;
+    char buffer[4096];
+  };
+
+  static gboolean OnIncoming(GSocketService*, GSocketConnection* connection, GObject*,
+                             gpointer self) {
+    auto* reader = new Reader{static_cast<RawServer*>(self)->response_,
+                              G_SOCKET_CONNECTION(g_object_ref(connection)),
+                              {},
+                              {}};
+    Read(reader);
+    return TRUE;
+  }
+
+  static void Read(Reader* reader) {
+    g_input_stream_read_async(g_io_stream_get_input_stream(G_IO_STREAM(reader->connection)),
+                              reader->buffer, sizeof reader->buffer, G_PRIORITY_DEFAULT, nullptr,
+                              &RawServer::OnRead, reader);
+  }
+
+  static void OnRead(GObject* stream, GAsyncResult* result, gpointer data) {
+    auto* reader = static_cast<Reader*>(data);
+    const gssize n = g_input_stream_read_finish(G_INPUT_STREAM(stream), result, nullptr);
+    if (n > 0) reader->request.append(reader->buffer, static_cast<size_t>(n));
+    if (n > 0 && reader->request.find("\r\n\r\n") == std::string::npos) {
+      Read(reader);
+      return;
+    }
+    // The whole request was read, so that closing sends an orderly end, not a reset.
+    if (n > 0) {
+      g_output_stream_write_all(g_io_stream_get_output_stream(G_IO_STREAM(reader->connection)),
+                                reader->response.data(), reader->response.size(), nullptr, nullptr,
+                                nullptr);
+    }
+    g_io_stream_close(G_IO_STREAM(reader->connection), nullptr, nullptr);
+    g_object_unref(reader->connection);
+    delete reader;
+  }
+
+  std::string response_;
+  GSocketService* service_ = nullptr;
+  guint16 port_ = 0;
+};
 
 class DownloadTest : public testing::Test {
  protected:
@@ -168,6 +241,25 @@ TEST_F(DownloadTest, CancelledAndBrokenDownloadsLeaveNothing) {
   ASSERT_NE(failed, nullptr);
   EXPECT_NE(test::TextOf(failed).find("连接中断"), std::string::npos);
   EXPECT_TRUE(FilesIn(folder_.Path()).empty());
+  test::Click(failed, "关闭(_C)");
+}
+
+// A server that ends the transfer before the length it promised: the download fails and its
+// partial file goes.
+TEST_F(DownloadTest, TransferEndingShortOfItsLengthFails) {
+  RawServer server(
+      "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n"
+      "Content-Disposition: attachment; filename=\"short.bin\"\r\n"
+      "Content-Length: 1000000\r\n\r\n" +
+      Bytes(5000));
+  control_->Navigate(server.Url("/short"));
+  SaveIntoFolder();
+  GtkWindow* failed = test::WaitForWindowWith("- short.bin");
+  ASSERT_NE(failed, nullptr);
+  EXPECT_TRUE(test::WaitUntil([&] { return test::IsShown("下载失败 - short.bin"); }))
+      << gtk_window_get_title(failed);
+  EXPECT_NE(test::TextOf(failed).find("连接中断"), std::string::npos) << test::TextOf(failed);
+  EXPECT_TRUE(test::WaitUntil([&] { return FilesIn(folder_.Path()).empty(); }));
   test::Click(failed, "关闭(_C)");
 }
 
