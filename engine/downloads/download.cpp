@@ -6,6 +6,7 @@
 #include <glibmm/miscutils.h>
 #include <libsoup/soup.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -17,8 +18,10 @@
 #include "engine/downloads/download_text.h"
 #include "engine/downloads/downloads.h"
 #include "engine/type_description.h"
+#include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "platform/stale_files.h"
 #include "platform/user_dirs.h"
 
 namespace lumetta {
@@ -128,7 +131,7 @@ void Download::Answer(int response) {
     ChooseFile();
   } else if (response == DownloadDialog::kOpen) {
     // Opened files go to a folder of their own, where the program that opens them finds them.
-    gchar* folder = g_dir_make_tmp("lumetta-XXXXXX", nullptr);
+    gchar* folder = g_dir_make_tmp(kOpenedDownloadFolder, nullptr);
     if (folder == nullptr) {
       Fail("无法创建临时文件夹。");
       return;
@@ -175,6 +178,9 @@ void Download::Start(const std::string& final_path, bool replace, bool open_when
   replace_ = replace;
   open_when_done_ = open_when_done;
   part_path_ = owner_.ReservePartFile(final_path);
+  // The working files are found through their folder even if it is moved meanwhile.
+  folder_ = std::make_unique<FileDescriptor>(
+      open(Glib::path_get_dirname(final_path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
   started_at_ = g_get_monotonic_time();
   progress_ = std::make_unique<DownloadProgressWindow>(name_, host_, final_path);
   progress_->CancelOrClose.connect([this] { CancelOrClose(); });
@@ -287,8 +293,12 @@ void Download::Fail(const std::string& reason) {
 }
 
 void Download::RemoveWorkingFiles() {
-  g_remove(part_path_.c_str());
-  g_remove((part_path_ + ".wkdownload").c_str());
+  const bool held = folder_ && folder_->get() >= 0;
+  const std::string file = held ? Glib::path_get_basename(part_path_) : part_path_;
+  unlinkat(held ? folder_->get() : AT_FDCWD, file.c_str(), 0);
+  unlinkat(held ? folder_->get() : AT_FDCWD, (file + ".wkdownload").c_str(), 0);
+  // A folder made for a file to be opened goes with it.
+  if (open_when_done_) g_rmdir(Glib::path_get_dirname(part_path_).c_str());
 }
 
 void Download::CancelOrClose() {

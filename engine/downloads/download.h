@@ -11,6 +11,7 @@
 namespace lumetta {
 
 class DownloadDialog;
+class FileDescriptor;
 class DownloadProgressWindow;
 class Downloads;
 
@@ -60,6 +61,8 @@ class Download {
   std::optional<uint64_t> promised_;
   std::string final_path_;
   std::string part_path_;
+  // The folder of the working files, open from the start of the transfer.
+  std::unique_ptr<FileDescriptor> folder_;
   bool replace_ = false;
   bool open_when_done_ = false;
   gint64 started_at_ = 0;

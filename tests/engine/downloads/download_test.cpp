@@ -136,19 +136,20 @@ class DownloadTest : public testing::Test {
     if (control_) window_.remove();
   }
 
-  // Answers "保存" and saves into the test's folder under the proposed name.
-  void SaveIntoFolder() {
+  // Answers "保存" and saves into the test's folder (or `folder`) under the proposed name.
+  void SaveIntoFolder() { SaveIntoFolder(folder_.Path()); }
+  void SaveIntoFolder(const std::string& folder) {
     GtkWindow* dialog = test::WaitForWindow(kDownloadTitle);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(test::Click(dialog, "保存(_S)"));
     GtkWindow* chooser = test::WaitForWindow(kSaveAsTitle);
     ASSERT_NE(chooser, nullptr);
-    gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), folder_.Path().c_str());
+    gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(chooser), folder.c_str());
     // The chooser takes the click once it is on screen and has moved to the folder.
     ASSERT_TRUE(test::WaitUntil([&] {
-      gchar* folder = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(chooser));
-      const bool there = folder != nullptr && folder_.Path() == folder;
-      g_free(folder);
+      gchar* current = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(chooser));
+      const bool there = current != nullptr && folder == current;
+      g_free(current);
       return there && gtk_widget_get_mapped(GTK_WIDGET(chooser));
     }));
     ASSERT_TRUE(test::Click(chooser, "保存(_S)"));
@@ -260,6 +261,28 @@ TEST_F(DownloadTest, TransferEndingShortOfItsLengthFails) {
       << gtk_window_get_title(failed);
   EXPECT_NE(test::TextOf(failed).find("连接中断"), std::string::npos) << test::TextOf(failed);
   EXPECT_TRUE(test::WaitUntil([&] { return FilesIn(folder_.Path()).empty(); }));
+  test::Click(failed, "关闭(_C)");
+}
+
+// The folder a download goes to is moved away meanwhile: the download fails, and what it wrote
+// goes with it.
+TEST_F(DownloadTest, DownloadWhoseFolderMovesLeavesNothing) {
+  test::LocalServer::Page slow = Attachment(Bytes(100 * 1024), "attachment; filename=\"去.bin\"");
+  slow.pieces = 10;
+  server_.Serve("/slow", slow);
+  const std::string folder = folder_.Path() + "/gone";
+  std::filesystem::create_directory(folder);
+  control_->Navigate(server_.Url("/slow"));
+  SaveIntoFolder(folder);
+  ASSERT_NE(test::WaitForWindowWith("% - 去.bin"), nullptr);
+  ASSERT_TRUE(test::WaitUntil([&] { return !FilesIn(folder).empty(); }));
+  std::filesystem::rename(folder, folder_.Path() + "/moved");
+
+  GtkWindow* failed = test::WaitForWindow("下载失败 - 去.bin");
+  ASSERT_NE(failed, nullptr);
+  EXPECT_TRUE(test::WaitUntil([&] { return FilesIn(folder_.Path() + "/moved").empty(); }))
+      << FilesIn(folder_.Path() + "/moved").size();
+  EXPECT_EQ(FilesIn(folder_.Path()), std::vector<std::string>{"moved"});
   test::Click(failed, "关闭(_C)");
 }
 
