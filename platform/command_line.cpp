@@ -2,10 +2,36 @@
 
 #include <glib.h>
 
+#include "platform/utf8.h"
+
 namespace lumetta {
 
+namespace {
+
+std::string FileUri(const std::string& path) {
+  gchar* full = g_canonicalize_filename(path.c_str(), nullptr);
+  gchar* uri = g_filename_to_uri(full, nullptr, nullptr);
+  g_free(full);
+  if (uri == nullptr) return path;
+  std::string result(uri);
+  g_free(uri);
+  return result;
+}
+
+}  // namespace
+
 std::string AddressFromArgument(const std::string& argument) {
-  if (argument.empty() || g_path_is_absolute(argument.c_str())) return argument;
+  if (argument.empty()) return argument;
+  const bool is_utf8 =
+      g_utf8_validate(argument.data(), static_cast<gssize>(argument.size()), nullptr);
+  // A file name that is not UTF-8 (one from a Chinese Windows) cannot be text in the address
+  // box: the file's address says it in escapes. Other such text becomes text.
+  if (!is_utf8) {
+    const bool is_file =
+        g_path_is_absolute(argument.c_str()) || g_file_test(argument.c_str(), G_FILE_TEST_EXISTS);
+    return is_file ? FileUri(argument) : ValidUtf8(argument);
+  }
+  if (g_path_is_absolute(argument.c_str())) return argument;
   if (g_uri_peek_scheme(argument.c_str()) != nullptr) return argument;
   if (!g_file_test(argument.c_str(), G_FILE_TEST_EXISTS)) return argument;
   gchar* full = g_canonicalize_filename(argument.c_str(), nullptr);

@@ -6,7 +6,8 @@ namespace lumetta {
 
 // What `lumetta ARGUMENT` opens: a file or folder named relative to the working folder becomes
 // its full path, as a user in a terminal means `lumetta page.html`; anything else (an address,
-// a full path, a name that exists nowhere here) stays as typed for the address rules.
+// a full path, a name that exists nowhere here) stays as typed for the address rules. A path
+// in bytes that are not UTF-8 becomes its file: address, other such text valid UTF-8.
 std::string AddressFromArgument(const std::string& argument);
 
 }  // namespace lumetta
