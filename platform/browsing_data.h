@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace lumetta {
 
@@ -19,5 +21,9 @@ inline constexpr char kDeleteMethod[] = "Delete";
 // With this option followed by the kinds in decimal, the browser deletes them in its own
 // profile and ends, without a window: the panel's way when no browser runs.
 inline constexpr char kDeleteBrowsingDataOption[] = "--delete-browsing-data=";
+
+// The kinds that follow kDeleteBrowsingDataOption: plain decimal digits only (no sign, blank or
+// other base) of a value that fits in 32 bits; nothing otherwise.
+std::optional<uint32_t> ParseBrowsingDataKinds(std::string_view text);
 
 }  // namespace lumetta

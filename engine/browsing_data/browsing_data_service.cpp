@@ -84,15 +84,13 @@ void BrowsingDataService::OnMethodCall(GDBusConnection*, const gchar*, const gch
 }
 
 int RunDeleteBrowsingData(const char* kinds) {
-  char* end = nullptr;
-  const guint64 parsed = g_ascii_strtoull(kinds, &end, 10);
-  if (end == kinds || *end != '\0' || parsed > G_MAXUINT32) return 2;
+  const std::optional<uint32_t> parsed = ParseBrowsingDataKinds(kinds);
+  if (!parsed) return 2;
   // The engine sets itself up on GTK, which needs a display.
   if (!gtk_init_check(nullptr, nullptr)) return 1;
   auto history = FileUrlHistory::ForThisUser();
   auto deleted = std::make_shared<std::optional<bool>>();
-  DeleteBrowsingData(*history, static_cast<uint32_t>(parsed),
-                     [deleted](bool done) { *deleted = done; });
+  DeleteBrowsingData(*history, *parsed, [deleted](bool done) { *deleted = done; });
   // An engine that does not answer in this time is not going to.
   constexpr unsigned kTimeoutMs = 60000;
   RunUntil([&] { return deleted->has_value(); }, kTimeoutMs);
