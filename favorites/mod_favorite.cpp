@@ -67,6 +67,11 @@ bool IsPlainFile(DIR* dir, const dirent& entry) {
 }
 
 void RemoveFavoriteEntries(frmMain& form) {
+  std::vector<MenuItem*> entries;
+  for (const auto& [index, entry] : form.mnuMainFavoriteUser) {
+    if (index > 0) entries.push_back(entry.get());
+  }
+  form.mnuMainFavorite.ReadyToRemove(entries);
   // In creation order: the first entries sit nearest the head of the menu's child list.
   for (int index = 1; index <= form.mnuMainFavoriteUser.UBound(); ++index) {
     if (!form.mnuMainFavoriteUser.Exists(index)) continue;
