@@ -10,16 +10,16 @@
 #include "engine/offline_filter.h"
 #include "engine/page_commands/text_zoom.h"
 #include "engine/page_commands/view_commands.h"
+#include "engine/permissions/permission_requests.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
+#include "engine/web_process/web_process_watch.h"
+#include "engine/web_view.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
 
 namespace {
-
-// Pages that declare no character set are read in the code page of a Chinese desktop.
-constexpr char kDefaultCharset[] = "GB18030";
 
 std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
@@ -29,28 +29,26 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
                                            WebKitWebView* related)
     : shared_(std::move(shared)), related_(related) {
   content_manager_ = webkit_user_content_manager_new();
-  // A related view shares its opener's web process, and so its context.
-  if (related != nullptr) {
-    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related,
-                                         "user-content-manager", content_manager_, nullptr));
-  } else {
-    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", shared_->context,
-                                         "user-content-manager", content_manager_, nullptr));
-  }
-  g_object_ref_sink(view_);
-  webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
+  view_ = NewWebView(shared_->context, related, content_manager_);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
+  permissions_ = std::make_unique<PermissionRequests>(view_, shared_->permission_answers);
   certificates_ = std::make_unique<CertificateExceptions>();
   document_.emplace(view_, kControlScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
+  process_watch_ = std::make_unique<WebProcessWatch>(view_, [this](const std::string& url) {
+    ShowOwnPage(TitleSource::kOwnPage, ErrorPageHtml(ErrorPageKind::kCrashed, url, ""),
+                url.c_str());
+  });
   InstallFrameReports(content_manager_);
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  process_watch_.reset();
   commands_.reset();
   sign_in_.reset();
+  permissions_.reset();
   g_cancellable_cancel(cancellable_);
   g_object_unref(cancellable_);
   g_signal_handlers_disconnect_by_data(view_, this);
@@ -77,9 +75,6 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "event", G_CALLBACK(&WebKitBrowserControl::OnInputEvent), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
   g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
-  g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
-  g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
-                   this);
   g_signal_connect(webkit_web_view_get_back_forward_list(view_), "changed",
                    G_CALLBACK(&WebKitBrowserControl::OnBackForwardChanged), this);
 }
@@ -362,20 +357,6 @@ void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {
 
 void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
-}
-
-// Only the user can give a password, so the control asks whether or not it is silent.
-gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
-                                              gpointer data) {
-  static_cast<WebKitBrowserControl*>(data)->sign_in_->Add(request);
-  return TRUE;
-}
-
-gboolean WebKitBrowserControl::OnPermission(WebKitWebView*, WebKitPermissionRequest* request,
-                                            gpointer data) {
-  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
-  webkit_permission_request_deny(request);
-  return TRUE;
 }
 
 void WebKitBrowserControl::OnTitleReport(GObject* view, GAsyncResult* result, gpointer data) {

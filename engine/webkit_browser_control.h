@@ -15,8 +15,10 @@
 namespace lumetta {
 
 class CertificateExceptions;
+class PermissionRequests;
 class SignInRequests;
 class ViewCommands;
+class WebProcessWatch;
 struct EngineShared;
 
 // BrowserControl over one WebKitWebView. Every view has its own user content manager, so the
@@ -77,8 +79,6 @@ class WebKitBrowserControl : public BrowserControl {
   static gboolean OnInputEvent(GtkWidget*, GdkEvent*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
   static void OnClose(WebKitWebView*, gpointer self);
-  static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
-  static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
   static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
   static void OnTitleReport(GObject* view, GAsyncResult* result, gpointer self);
@@ -90,10 +90,13 @@ class WebKitBrowserControl : public BrowserControl {
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
   std::unique_ptr<SignInRequests> sign_in_;
+  std::unique_ptr<PermissionRequests> permissions_;
   std::unique_ptr<CertificateExceptions> certificates_;
   std::optional<DocumentAccess> document_;
   // The page commands and the dialogs they show.
   std::unique_ptr<ViewCommands> commands_;
+  // Shows the control's own page when the page's process ends.
+  std::unique_ptr<WebProcessWatch> process_watch_;
   TitleInference titles_;
   PopUpGate pop_ups_;
 
