@@ -11,6 +11,7 @@
 #include "engine/page_commands/text_zoom.h"
 #include "engine/page_commands/view_commands.h"
 #include "engine/permissions/permission_requests.h"
+#include "engine/response_policy.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
 #include "engine/web_process/web_process_watch.h"
@@ -210,31 +211,24 @@ bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const G
   const TitleSource source = kind == ErrorPageKind::kServerNotFound
                                  ? TitleSource::kServerNotFoundPage
                                  : TitleSource::kOwnPage;
-  ShowOwnPage(source, ErrorPageHtml(kind, failing_uri, message), failing_uri.c_str());
-  return true;
+  return ShowOwnPage(source, ErrorPageHtml(kind, failing_uri, message), failing_uri.c_str());
 }
 
 // The page takes the failing address, so that Refresh and going back to it try that again.
-void WebKitBrowserControl::ShowOwnPage(TitleSource source, const std::string& html,
+bool WebKitBrowserControl::ShowOwnPage(TitleSource source, const std::string& html,
                                        const char* uri) {
   own_page_pending_ = source;
   webkit_web_view_load_alternate_html(view_, html.c_str(), uri, nullptr);
+  return true;
 }
 
 gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                               WebKitPolicyDecisionType type, gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
   if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
-    // What the engine cannot show is the user's to open or save; the engine itself already
-    // downloads attachments and download links.
-    if (webkit_response_policy_decision_is_mime_type_supported(
-            WEBKIT_RESPONSE_POLICY_DECISION(decision))) {
-      return FALSE;
-    }
-    webkit_policy_decision_download(decision);
-    return TRUE;
+    return SettleResponse(WEBKIT_RESPONSE_POLICY_DECISION(decision), self->refused_answer_);
   }
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
-  auto* self = static_cast<WebKitBrowserControl*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
@@ -263,6 +257,7 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
   switch (event) {
     case WEBKIT_LOAD_STARTED:
       self->load_failed_ = false;
+      self->refused_answer_.reset();
       self->titles_.LoadStarted();
       break;
     case WEBKIT_LOAD_REDIRECTED:
@@ -281,8 +276,10 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
     }
     case WEBKIT_LOAD_FINISHED:
       if (self->titles_.LoadFinished()) {
-        QueryTitleReport(self->view_, self->cancellable_, &WebKitBrowserControl::OnTitleReport,
-                         self);
+        QueryTitleReport(self->view_, self->cancellable_,
+                         [self](const std::optional<TitleReport>& report) {
+                           if (!self->titles_.Settled()) self->SettleTitle(report);
+                         });
       }
       self->RaiseCommandStates();
       // A failed or stopped load finishes too; an error page shown for it completes on its own.
@@ -295,6 +292,10 @@ gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gch
                                             GError* error, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
   self->load_failed_ = true;
+  if (const std::optional<std::string> refused = std::exchange(self->refused_answer_, {})) {
+    return self->ShowOwnPage(TitleSource::kOwnPage,
+                             ErrorPageHtml(ErrorPageKind::kOther, Text(uri), *refused), uri);
+  }
   if (IsQuietFailure(error)) {
     // A stopped or superseded load leaves the page that was there.
     self->own_page_pending_.reset();
@@ -359,29 +360,14 @@ void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
 }
 
-void WebKitBrowserControl::OnTitleReport(GObject* view, GAsyncResult* result, gpointer data) {
-  GError* error = nullptr;
-  JSCValue* value =
-      webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
-  const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
-  if (error != nullptr) g_error_free(error);
-  // Cancelled when the control is gone.
-  if (!cancelled) {
-    auto* self = static_cast<WebKitBrowserControl*>(data);
-    if (!self->titles_.Settled()) {
-      self->RaiseTitle(self->titles_.Settle(ReadTitleReport(value), self->EngineTitle(),
-                                            self->LocationURL(), self->PageSource()));
-    }
-  }
-  if (value != nullptr) g_object_unref(value);
+void WebKitBrowserControl::SettleTitle(const std::optional<TitleReport>& report) {
+  RaiseTitle(titles_.Settle(report, EngineTitle(), LocationURL(), PageSource()));
 }
 
 void WebKitBrowserControl::OnDocumentTitle(WebKitUserContentManager*,
                                            WebKitJavascriptResult* result, gpointer data) {
-  auto* self = static_cast<WebKitBrowserControl*>(data);
-  self->RaiseTitle(
-      self->titles_.Settle(ReadTitleReport(webkit_javascript_result_get_js_value(result)),
-                           self->EngineTitle(), self->LocationURL(), self->PageSource()));
+  static_cast<WebKitBrowserControl*>(data)->SettleTitle(
+      ReadTitleReport(webkit_javascript_result_get_js_value(result)));
 }
 
 void WebKitBrowserControl::OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult* result,

@@ -60,11 +60,12 @@ class WebKitBrowserControl : public BrowserControl {
   void ConnectSignals();
   void RaiseCommandStates();
   void RaiseTitle(const TitleInference::Raise& title);
+  void SettleTitle(const std::optional<TitleReport>& report);
   std::string EngineTitle() const;
   // Which page is shown, or about to be: the document or one of the control's own.
   TitleSource PageSource() const;
   bool ShowErrorPage(const std::string& failing_uri, const GError* error);
-  void ShowOwnPage(TitleSource source, const std::string& html, const char* uri);
+  bool ShowOwnPage(TitleSource source, const std::string& html, const char* uri);
 
   static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
                                  gpointer self);
@@ -81,7 +82,6 @@ class WebKitBrowserControl : public BrowserControl {
   static void OnClose(WebKitWebView*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
   static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
-  static void OnTitleReport(GObject* view, GAsyncResult* result, gpointer self);
 
   std::shared_ptr<EngineShared> shared_;
   WebKitUserContentManager* content_manager_ = nullptr;
@@ -107,6 +107,8 @@ class WebKitBrowserControl : public BrowserControl {
   bool creating_window_ = false;
   // Whether the load under way has failed; it then completes no document.
   bool load_failed_ = false;
+  // The error answer the load under way was refused for, shown when the load fails.
+  std::optional<std::string> refused_answer_;
   // The control's own page requested for the failing load, until it commits, and the page
   // shown since the last commit.
   std::optional<TitleSource> own_page_pending_;
