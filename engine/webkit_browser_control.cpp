@@ -12,6 +12,7 @@
 #include "engine/page_commands/view_commands.h"
 #include "engine/permissions/permission_requests.h"
 #include "engine/response_policy.h"
+#include "engine/script_dialogs/script_dialogs.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
 #include "engine/web_process/web_process_watch.h"
@@ -41,11 +42,13 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
     ShowOwnPage(TitleSource::kOwnPage, ErrorPageHtml(ErrorPageKind::kCrashed, url, ""),
                 url.c_str());
   });
+  script_dialogs_ = std::make_unique<ScriptDialogs>(view_, *process_watch_);
   InstallFrameReports(content_manager_);
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  script_dialogs_.reset();
   process_watch_.reset();
   commands_.reset();
   sign_in_.reset();
@@ -85,24 +88,26 @@ Gtk::Widget& WebKitBrowserControl::GetWidget() { return *widget_; }
 bool WebKitBrowserControl::Navigate(const std::string& url) {
   const std::optional<std::string> address = FixUpAddress(url);
   if (!address) return false;
-  webkit_web_view_load_uri(view_, address->c_str());
+  script_dialogs_->GoAhead(
+      [view = view_, address] { webkit_web_view_load_uri(view, address->c_str()); });
   return true;
 }
 
+// The window calls these for the user alone: a question of the page does not hold them up.
 bool WebKitBrowserControl::GoBack() {
   if (!webkit_web_view_can_go_back(view_)) return false;
-  webkit_web_view_go_back(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_go_back(view); });
   return true;
 }
 
 bool WebKitBrowserControl::GoForward() {
   if (!webkit_web_view_can_go_forward(view_)) return false;
-  webkit_web_view_go_forward(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_go_forward(view); });
   return true;
 }
 
 bool WebKitBrowserControl::Refresh() {
-  webkit_web_view_reload(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_reload(view); });
   return true;
 }
 
@@ -258,6 +263,7 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
     case WEBKIT_LOAD_STARTED:
       self->load_failed_ = false;
       self->refused_answer_.reset();
+      self->script_dialogs_->LoadStarted();
       self->titles_.LoadStarted();
       break;
     case WEBKIT_LOAD_REDIRECTED:

@@ -16,6 +16,7 @@ namespace lumetta {
 
 class CertificateExceptions;
 class PermissionRequests;
+class ScriptDialogs;
 class SignInRequests;
 class ViewCommands;
 class WebProcessWatch;
@@ -97,6 +98,7 @@ class WebKitBrowserControl : public BrowserControl {
   std::unique_ptr<ViewCommands> commands_;
   // Shows the control's own page when the page's process ends.
   std::unique_ptr<WebProcessWatch> process_watch_;
+  std::unique_ptr<ScriptDialogs> script_dialogs_;
   TitleInference titles_;
   PopUpGate pop_ups_;
 

@@ -2,6 +2,8 @@
 
 #include <glibmm/main.h>
 
+#include <utility>
+
 #include "engine/dialog_parent.h"
 #include "engine/web_process/hang_dialog.h"
 
@@ -66,11 +68,20 @@ void WebProcessWatch::CloseDialog() {
   dialog_.reset();
 }
 
-void WebProcessWatch::OnTerminated(WebKitWebView* view, WebKitWebProcessTerminationReason,
+void WebProcessWatch::EndQuietly() {
+  ending_quietly_ = true;
+  webkit_web_view_terminate_web_process(view_);
+}
+
+void WebProcessWatch::OnTerminated(WebKitWebView* view, WebKitWebProcessTerminationReason reason,
                                    gpointer data) {
   auto* self = static_cast<WebProcessWatch*>(data);
   self->ask_.disconnect();
   self->CloseDialog();
+  if (reason == WEBKIT_WEB_PROCESS_TERMINATED_BY_API &&
+      std::exchange(self->ending_quietly_, false)) {
+    return;
+  }
   const char* uri = webkit_web_view_get_uri(view);
   self->ended_(uri != nullptr ? uri : "");
 }

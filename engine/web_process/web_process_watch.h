@@ -27,6 +27,10 @@ class WebProcessWatch {
   WebProcessWatch(const WebProcessWatch&) = delete;
   WebProcessWatch& operator=(const WebProcessWatch&) = delete;
 
+  // Ends the page's process, for a navigation that goes ahead without the page: nothing is
+  // shown for it.
+  void EndQuietly();
+
  private:
   void Ask();
   void CloseDialog();
@@ -39,6 +43,7 @@ class WebProcessWatch {
   sigc::connection ask_;
   sigc::connection answer_;
   std::unique_ptr<HangDialog> dialog_;
+  bool ending_quietly_ = false;
 };
 
 }  // namespace lumetta
