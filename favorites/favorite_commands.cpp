@@ -17,33 +17,28 @@
 namespace lumetta {
 
 void mnuMainFavoriteAdd_Click(frmMain& form) {
-  std::string title;
-  std::string url;
-  std::string path;
-  Try([&] { title = form.webMain->LocationName(); });
-  Try([&] { url = form.webMain->LocationURL(); });
+  const std::string title = form.webMain->LocationName();
+  const std::string url = form.webMain->LocationURL();
   // The dialog runs a nested main loop, in which the window may close.
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] { path = AddFavorite(form, title, url); });
+  const std::string path = AddFavorite(form, title, url);
   if (path.empty() || alive.expired()) return;
-  Try([&] { LoadAllFavorite(form); });
+  LoadAllFavorite(form);
 }
 
 void mnuMainFavoriteModify_Click(frmMain& form) {
-  std::string folder;
-  Try([&] { folder = GetFolderPath(form, kCsidlFavorites); });
+  const std::string folder = GetFolderPath(form, kCsidlFavorites);
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] {
-    if (FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs) {
-      YieldScope modal;
-      dialogs->OrganizeFavorites(form.Window(), folder);
-    }
-  });
+  if (FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs) {
+    YieldScope modal;
+    dialogs->OrganizeFavorites(form.Window(), folder);
+  }
   if (alive.expired()) return;
-  Try([&] { LoadAllFavorite(form); });
+  LoadAllFavorite(form);
 }
 
 void mnuMainFavoriteUser_Click(frmMain& form, int index) {
+  // An index without an entry throws.
   Try([&] {
     const std::string& address = form.mnuMainFavoriteUser(index).Tag();
     // A bookmarklet works on the page that is shown.
@@ -82,8 +77,7 @@ void ConnectFavoriteEvents(frmMain& form) {
   for (const auto& [index, entry] : form.mnuMainFavoriteUser) ConnectFavoriteEntry(form, *entry);
   // Before the menu's own handler, so that it opens with its entries in place.
   if (Gtk::Menu* menu = form.mnuMainFavorite.Submenu()) {
-    form.Track(
-        menu->signal_show().connect([&form] { Try([&] { PlaceFavoriteEntries(form); }); }, false));
+    form.Track(menu->signal_show().connect([&form] { PlaceFavoriteEntries(form); }, false));
   }
 }
 

@@ -80,10 +80,8 @@ void frmOpen::Show() {
 }
 
 void frmOpen::FormLoad() {
-  Try([&] { SetAutoComplete(txtURL.Entry(), kShacfUrlHistory); });
-  Try([&] {
-    if (frmMain* main = host_.DefaultWindow()) main->ApplySkin(*this);
-  });
+  SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
+  if (frmMain* main = host_.DefaultWindow()) main->ApplySkin(*this);
 }
 
 void frmOpen::cmdOpen_Click() {
@@ -94,10 +92,10 @@ void frmOpen::cmdOpen_Click() {
   const std::weak_ptr<void> alive = Alive();
   std::string path;
   bool chosen = false;
-  Try([&] {
+  {
     YieldScope modal;
     chosen = dialog->OpenFile(Window(), request, path);
-  });
+  }
   if (chosen && !alive.expired()) txtURL.SetText(path);
 }
 
