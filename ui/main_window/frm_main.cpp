@@ -132,24 +132,7 @@ void frmMain::FormResize() {
   LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
 }
 
-void frmMain::Track(sigc::connection connection) {
-  // Connections of controls that are gone (favorites entries of an earlier list) are dropped
-  // now and then, so rebuilding a list does not make the window grow.
-  if (connections_.size() >= 2 * tracked_live_ + 64) {
-    std::erase_if(connections_, [](const sigc::connection& c) { return !c.connected(); });
-    tracked_live_ = connections_.size();
-  }
-  connections_.push_back(connection);
-}
-
 void frmMain::Unload() { host_.Unload(*this); }
-
-void frmMain::Detach() {
-  MarkClosed();
-  for (sigc::connection& connection : connections_) connection.disconnect();
-  connections_.clear();
-  Window().hide();
-}
 
 void frmMain::DoAddNewWindow(const std::string& url) { AddNewMainWindow(host_, url); }
 

@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/browser_control.h"
 #include "ui/controls/form.h"
@@ -62,11 +61,6 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void SetToolbarAction(int index, std::function<void()> action);
   const std::function<void()>* ToolbarAction(int index) const;
 
-  // Called by the host as the window closes: no event reaches it any more.
-  void Detach();
-  // Keeps a connection of one of the window's events; it is cut when the window closes.
-  void Track(sigc::connection connection);
-
   // Live window objects in the process.
   static int InstanceCount();
 
@@ -81,8 +75,6 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   bool loaded_ = false;
   bool skip_start_page_ = false;
   std::map<int, std::function<void()>> toolbar_actions_;
-  std::vector<sigc::connection> connections_;
-  size_t tracked_live_ = 0;
 };
 
 // Opens a new main window of `host` on `url`, with the keyboard focus in its address box: what

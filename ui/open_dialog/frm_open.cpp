@@ -31,10 +31,10 @@ frmOpen::frmOpen(WindowHost& host)
   Window().set_position(Gtk::WIN_POS_CENTER);
   group_->add_window(Window());
   Build();
-  connections_.push_back(QueryUnload.connect([this] { Unload(); }));
-  connections_.push_back(cmdOpen.Click.connect([this] { cmdOpen_Click(); }));
-  connections_.push_back(cmdConfirm.Click.connect([this] { cmdConfirm_Click(); }));
-  connections_.push_back(cmdCancel.Click.connect([this] { Unload(); }));
+  Track(QueryUnload.connect([this] { Unload(); }));
+  Track(cmdOpen.Click.connect([this] { cmdOpen_Click(); }));
+  Track(cmdConfirm.Click.connect([this] { cmdConfirm_Click(); }));
+  Track(cmdCancel.Click.connect([this] { Unload(); }));
 }
 
 frmOpen::~frmOpen() = default;
@@ -118,12 +118,5 @@ void frmOpen::cmdConfirm_Click() {
 }
 
 void frmOpen::Unload() { host_.UnloadOpenDialog(); }
-
-void frmOpen::Detach() {
-  MarkClosed();
-  for (sigc::connection& connection : connections_) connection.disconnect();
-  connections_.clear();
-  Window().hide();
-}
 
 }  // namespace lumetta
