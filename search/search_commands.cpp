@@ -61,13 +61,13 @@ void txtSearch_KeyPress(frmMain& form, int key_ascii) {
 }
 
 void ConnectSearchEvents(frmMain& form) {
-  form.Track(form.txtSearch.GotFocus.connect([&form] { txtSearch_GotFocus(form); }));
-  form.Track(form.txtSearch.KeyPress.connect([&form](int key) { txtSearch_KeyPress(form, key); }));
-  for (const auto& [index, item] : form.mnuMainToolSearchType) {
-    form.Track(item->Click.connect([&form](int i) { mnuMainToolSearchType_Click(form, i); }));
-  }
-  form.SetToolbarAction(kToolSearch, [&form] { DoSearch(form); });
-  form.SetToolbarAction(kToolSearchEngines, [&form] { PopUpSearchEngines(form); });
+  form.Connect({
+      {form.txtSearch.GotFocus, txtSearch_GotFocus},
+      {form.txtSearch.KeyPress, txtSearch_KeyPress},
+      {form.mnuMainToolSearchType, &MenuItem::Click, mnuMainToolSearchType_Click},
+  });
+  form.SetToolbarAction(kToolSearch, DoSearch);
+  form.SetToolbarAction(kToolSearchEngines, PopUpSearchEngines);
 }
 
 }  // namespace lumetta

@@ -104,6 +104,12 @@ bool Form::IsActiveWindow(const Gtk::Window& window) {
 
 Gtk::Layout& Form::Client() { return *client_; }
 
+void Form::Connect(std::initializer_list<EventRow> table) {
+  for (const EventRow& row : table) row.connect_(*this);
+}
+
+void EventRow::Track(Form& form, sigc::connection connection) { form.Track(connection); }
+
 void Form::Track(sigc::connection connection) {
   // Connections of controls that are gone (favorites entries of an earlier list) are dropped
   // now and then, so rebuilding a list does not make the window grow.

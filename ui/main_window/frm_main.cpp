@@ -56,33 +56,21 @@ frmMain::~frmMain() {
 
 int frmMain::InstanceCount() { return instances; }
 
-template <typename Signal, typename Slot>
-void frmMain::Connect(Signal& signal, Slot slot) {
-  Track(signal.connect(slot));
-}
-
 void frmMain::ConnectEvents() {
-  Connect(QueryUnload, [this] { Unload(); });
-  Connect(Resize, [this] { FormResize(); });
-  Connect(Activate, [this] { webMain->GrabFocus(); });
-  Connect(picMainWeb.DblClick, [this] { Unload(); });
-  Connect(mnuMainFileExit.Click, [this](int) { Unload(); });
-  // A page may close only a window that a page's own request opened, as browsers allow.
-  Connect(webMain->WindowClosing, [this] {
-    if (skip_start_page_) Unload();
+  Connect({
+      {QueryUnload, &frmMain::Unload},
+      {Resize, &frmMain::FormResize},
+      {Activate, &frmMain::FormActivate},
+      {picMainWeb.DblClick, &frmMain::Unload},
+      {mnuMainFileExit.Click, &frmMain::Unload},
+      {webMain->WindowClosing, &frmMain::webMain_WindowClosing},
+      {imgToolBar, &ImageButton::Click, imgToolBar_Click},
   });
-  for (auto& [index, button] : imgToolBar) {
-    Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
-  }
 }
 
-void frmMain::SetToolbarAction(int index, std::function<void()> action) {
-  toolbar_actions_[index] = std::move(action);
-}
-
-const std::function<void()>* frmMain::ToolbarAction(int index) const {
+frmMain::ToolbarHandler frmMain::ToolbarAction(int index) const {
   const auto it = toolbar_actions_.find(index);
-  return it != toolbar_actions_.end() ? &it->second : nullptr;
+  return it != toolbar_actions_.end() ? it->second : nullptr;
 }
 
 bool frmMain::Load() {
@@ -116,6 +104,13 @@ void frmMain::FormLoad() {
   if (!skip_start_page_) DoNavigate(*this, mstrURLNewWindow);
   if (alive.expired()) return;
   ApplySkin(*this);
+}
+
+void frmMain::FormActivate() { webMain->GrabFocus(); }
+
+// A page may close only a window that a page's own request opened, as browsers allow.
+void frmMain::webMain_WindowClosing() {
+  if (skip_start_page_) Unload();
 }
 
 void frmMain::FormResize() {

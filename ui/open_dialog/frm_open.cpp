@@ -31,10 +31,12 @@ frmOpen::frmOpen(WindowHost& host)
   Window().set_position(Gtk::WIN_POS_CENTER);
   group_->add_window(Window());
   Build();
-  Track(QueryUnload.connect([this] { Unload(); }));
-  Track(cmdOpen.Click.connect([this] { cmdOpen_Click(); }));
-  Track(cmdConfirm.Click.connect([this] { cmdConfirm_Click(); }));
-  Track(cmdCancel.Click.connect([this] { Unload(); }));
+  Connect({
+      {QueryUnload, &frmOpen::Unload},
+      {cmdOpen.Click, &frmOpen::cmdOpen_Click},
+      {cmdConfirm.Click, &frmOpen::cmdConfirm_Click},
+      {cmdCancel.Click, &frmOpen::Unload},
+  });
 }
 
 frmOpen::~frmOpen() = default;
