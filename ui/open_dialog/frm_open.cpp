@@ -107,15 +107,8 @@ void frmOpen::cmdConfirm_Click() {
   confirming_ = true;
   const std::weak_ptr<void> alive = Alive();
   const std::string url = TrimSpaces(txtURL.Text());
-  if (!url.empty()) {
-    Try([&] {
-      if (frmMain* main = host_.DefaultWindow()) {
-        main->DoAddNewWindow(url);
-      } else {
-        AddNewMainWindow(host_, url);
-      }
-    });
-  }
+  // What the default main window's DoAddNewWindow does, also when no main window is open.
+  if (!url.empty()) Try([&] { AddNewMainWindow(host_, url); });
   if (!alive.expired()) Unload();
 }
 
