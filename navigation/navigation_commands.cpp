@@ -3,8 +3,8 @@
 #include <glib.h>
 
 #include "app/settings.h"
-#include "app/trim_spaces.h"
 #include "navigation/browser_events.h"
+#include "platform/trim.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"

@@ -3,10 +3,10 @@
 #include "app/auto_complete.h"
 #include "app/do_events.h"
 #include "app/resume_next.h"
-#include "app/trim_spaces.h"
 #include "platform/file_dialog.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
+#include "platform/trim.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"
 

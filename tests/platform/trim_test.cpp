@@ -1,4 +1,4 @@
-#include "app/trim_spaces.h"
+#include "platform/trim.h"
 
 #include <gtest/gtest.h>
 
