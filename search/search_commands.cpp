@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/trim.h"
 #include "search/search_engine_menu.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
