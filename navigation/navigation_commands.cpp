@@ -18,7 +18,8 @@ void txtURL_GotFocus(frmMain& form) {
 
 void txtURL_KeyDown(frmMain& form, int key_code, int) {
   if (key_code != kKeyReturn) return;
-  DoNavigate(form, TrimSpaces(form.txtURL.Text()));
+  const std::string text = form.txtURL.Text();
+  DoNavigate(form, std::string(TrimSpaces(text)));
 }
 
 void mnuMainViewGoBack_Click(frmMain& form) { form.webMain->GoBack(); }

@@ -23,7 +23,8 @@ constexpr char kEmptyKeywordTitle[] = "提示";
 }  // namespace
 
 void DoSearch(frmMain& form) {
-  const std::string keyword = TrimKeyword(form.txtSearch.Text());
+  const std::string text = form.txtSearch.Text();
+  const std::string keyword(TrimSpacesAndIdeographicSpaces(text));
   if (keyword.empty()) {
     const std::weak_ptr<void> alive = form.Alive();
     if (MessageBox* box = ThePlatform().message_box) {

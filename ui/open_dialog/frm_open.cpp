@@ -106,7 +106,8 @@ void frmOpen::cmdConfirm_Click() {
   if (confirming_) return;
   confirming_ = true;
   const std::weak_ptr<void> alive = Alive();
-  const std::string url = TrimSpaces(txtURL.Text());
+  const std::string text = txtURL.Text();
+  const std::string url(TrimSpaces(text));
   // What the default main window's DoAddNewWindow does, also when no main window is open.
   if (!url.empty()) Try([&] { AddNewMainWindow(host_, url); });
   if (!alive.expired()) Unload();
