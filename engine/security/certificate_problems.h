@@ -2,6 +2,8 @@
 
 #include <gio/gio.h>
 
+#include <vector>
+
 namespace lumetta {
 
 // What is wrong with a certificate the engine refused.
@@ -17,5 +19,15 @@ struct CertificateProblems {
 };
 
 CertificateProblems ProblemsOf(GTlsCertificate* certificate, GTlsCertificateFlags errors);
+
+// What a user reads of one problem, wherever it shows: its name ("证书已过期"), which titles the
+// error page and is listed in the page's properties, and a sentence that explains it.
+struct CertificateProblemText {
+  const char* name;
+  const char* explanation;
+};
+
+// The texts of the problems present, worst first.
+std::vector<CertificateProblemText> DescribeProblems(const CertificateProblems& problems);
 
 }  // namespace lumetta
