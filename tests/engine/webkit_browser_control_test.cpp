@@ -353,6 +353,12 @@ TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
   RunScript("document.getElementById('continue').click()");
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+  // The page's properties name the problem as the error page did.
+  ASSERT_TRUE(control_->ShowProperties());
+  GtkWindow* properties = test::WaitForWindow("属性");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(test::LabelText(properties, "security"), "加密连接 (TLS)，证书错误：自签名证书");
+  gtk_dialog_response(GTK_DIALOG(properties), GTK_RESPONSE_OK);
 
   // Another loopback address rather than "localhost", whose lookup may try ::1 first.
   ASSERT_TRUE(secure.AlsoListenOn("127.0.0.2"));
