@@ -149,6 +149,8 @@ class BrowserControl {
   // The user opened a link in a new window (middle-click, Ctrl+click or Shift+click); the
   // control's page stays where it is.
   sigc::signal<void(const std::string& url)> OpenLinkInNewWindow;
+  // The page went full screen, or left it: while it is, the control alone fills the window.
+  sigc::signal<void(bool full_screen)> FullScreenChanged;
 };
 
 // Makes the controls of main windows. The application owns the one that drives the engine;

@@ -6,6 +6,7 @@
 #include "engine/engine_shared.h"
 #include "engine/error_page.h"
 #include "engine/frame_reports.h"
+#include "engine/full_screen/full_screen.h"
 #include "engine/input/control_input.h"
 #include "engine/load_failures.h"
 #include "engine/offline_filter.h"
@@ -39,6 +40,7 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   certificates_ = std::make_unique<CertificateExceptions>();
   document_.emplace(view_, kControlScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
+  full_screen_ = std::make_unique<FullScreen>(view_, *this);
   // Before the control's own handlers: a link the user opens in a new window goes no further.
   input_ = std::make_unique<ControlInput>(view_, *this, pop_ups_);
   process_watch_ = std::make_unique<WebProcessWatch>(view_, [this](const std::string& url) {
@@ -62,6 +64,7 @@ WebKitBrowserControl::~WebKitBrowserControl() {
   g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
   g_signal_handlers_disconnect_by_data(content_manager_, this);
   input_.reset();
+  full_screen_.reset();
   webkit_web_view_stop_loading(view_);
   gtk_widget_destroy(GTK_WIDGET(view_));
   g_object_unref(view_);

@@ -16,6 +16,7 @@ namespace lumetta {
 
 class CertificateExceptions;
 class ControlInput;
+class FullScreen;
 class PermissionRequests;
 class ScriptDialogs;
 class SignInRequests;
@@ -99,6 +100,7 @@ class WebKitBrowserControl : public BrowserControl {
   // Shows the control's own page when the page's process ends.
   std::unique_ptr<WebProcessWatch> process_watch_;
   std::unique_ptr<ScriptDialogs> script_dialogs_;
+  std::unique_ptr<FullScreen> full_screen_;
   // The user's keys and clicks in the page that the control acts on itself.
   std::unique_ptr<ControlInput> input_;
   TitleInference titles_;

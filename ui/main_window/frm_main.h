@@ -70,10 +70,13 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void FormResize();
   void FormActivate();
   void webMain_WindowClosing();
+  void webMain_FullScreenChanged(bool full_screen);
 
   WindowHost& host_;
   bool loaded_ = false;
   bool skip_start_page_ = false;
+  // While the page is full screen, the control alone fills the window.
+  bool full_screen_ = false;
   std::map<int, ToolbarHandler> toolbar_actions_;
 };
 
