@@ -6,6 +6,8 @@
 #include "engine/engine_shared.h"
 #include "engine/error_page.h"
 #include "engine/frame_reports.h"
+#include "engine/full_screen/full_screen.h"
+#include "engine/input/control_input.h"
 #include "engine/load_failures.h"
 #include "engine/offline_filter.h"
 #include "engine/page_commands/text_zoom.h"
@@ -38,6 +40,9 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   certificates_ = std::make_unique<CertificateExceptions>();
   document_.emplace(view_, kControlScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
+  full_screen_ = std::make_unique<FullScreen>(view_, *this);
+  // Before the control's own handlers: a link the user opens in a new window goes no further.
+  input_ = std::make_unique<ControlInput>(view_, *this, pop_ups_);
   process_watch_ = std::make_unique<WebProcessWatch>(view_, [this](const std::string& url) {
     ShowOwnPage(TitleSource::kOwnPage, ErrorPageHtml(ErrorPageKind::kCrashed, url, ""),
                 url.c_str());
@@ -58,6 +63,8 @@ WebKitBrowserControl::~WebKitBrowserControl() {
   g_signal_handlers_disconnect_by_data(view_, this);
   g_signal_handlers_disconnect_by_data(webkit_web_view_get_back_forward_list(view_), this);
   g_signal_handlers_disconnect_by_data(content_manager_, this);
+  input_.reset();
+  full_screen_.reset();
   webkit_web_view_stop_loading(view_);
   gtk_widget_destroy(GTK_WIDGET(view_));
   g_object_unref(view_);
@@ -76,7 +83,6 @@ void WebKitBrowserControl::ConnectSignals() {
                    G_CALLBACK(&WebKitBrowserControl::OnTlsErrors), this);
   g_signal_connect(view_, "notify::title", G_CALLBACK(&WebKitBrowserControl::OnTitle), this);
   g_signal_connect(view_, "create", G_CALLBACK(&WebKitBrowserControl::OnCreate), this);
-  g_signal_connect(view_, "event", G_CALLBACK(&WebKitBrowserControl::OnInputEvent), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
   g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
   g_signal_connect(webkit_web_view_get_back_forward_list(view_), "changed",
@@ -343,19 +349,6 @@ GtkWidget* WebKitBrowserControl::OnCreate(WebKitWebView*, WebKitNavigationAction
   // The engine aborts on a view that is not related to the opener.
   if (control->related_ != self->view_) return nullptr;
   return GTK_WIDGET(control->view_);
-}
-
-gboolean WebKitBrowserControl::OnInputEvent(GtkWidget*, GdkEvent* event, gpointer data) {
-  switch (gdk_event_get_event_type(event)) {
-    case GDK_BUTTON_PRESS:
-    case GDK_KEY_PRESS:
-    case GDK_TOUCH_BEGIN:
-      static_cast<WebKitBrowserControl*>(data)->pop_ups_.CountGesture();
-      break;
-    default:
-      break;
-  }
-  return FALSE;
 }
 
 void WebKitBrowserControl::OnReadyToShow(WebKitWebView*, gpointer data) {

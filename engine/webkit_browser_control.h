@@ -15,6 +15,8 @@
 namespace lumetta {
 
 class CertificateExceptions;
+class ControlInput;
+class FullScreen;
 class PermissionRequests;
 class ScriptDialogs;
 class SignInRequests;
@@ -78,7 +80,6 @@ class WebKitBrowserControl : public BrowserControl {
   static void OnBackForwardChanged(WebKitBackForwardList*, WebKitBackForwardListItem*, gpointer,
                                    gpointer self);
   static GtkWidget* OnCreate(WebKitWebView*, WebKitNavigationAction*, gpointer self);
-  static gboolean OnInputEvent(GtkWidget*, GdkEvent*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
   static void OnClose(WebKitWebView*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
@@ -99,6 +100,9 @@ class WebKitBrowserControl : public BrowserControl {
   // Shows the control's own page when the page's process ends.
   std::unique_ptr<WebProcessWatch> process_watch_;
   std::unique_ptr<ScriptDialogs> script_dialogs_;
+  std::unique_ptr<FullScreen> full_screen_;
+  // The user's keys and clicks in the page that the control acts on itself.
+  std::unique_ptr<ControlInput> input_;
   TitleInference titles_;
   PopUpGate pop_ups_;
 

@@ -5,6 +5,7 @@
 
 #include "app/do_events.h"
 #include "app/settings.h"
+#include "navigation/navigation_commands.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"
 
@@ -66,6 +67,29 @@ BrowserControl* webMain_NewWindow2(frmMain& form) {
   return requested;
 }
 
+void webMain_NavigationShortcut(frmMain& form, ControlShortcut shortcut) {
+  switch (shortcut) {
+    case ControlShortcut::kGoBack:
+      mnuMainViewGoBack_Click(form);
+      break;
+    case ControlShortcut::kGoForward:
+      mnuMainViewGoForword_Click(form);
+      break;
+    case ControlShortcut::kStop:
+      mnuMainViewStop_Click(form);
+      break;
+    case ControlShortcut::kNewWindow:
+      form.DoAddNewWindow(form.webMain->LocationURL());
+      break;
+    default:
+      break;
+  }
+}
+
+void webMain_OpenLinkInNewWindow(frmMain& form, const std::string& url) {
+  form.DoAddNewWindow(url);
+}
+
 void ConnectBrowserEvents(frmMain& form) {
   form.Connect({
       {form.webMain->BeforeNavigate2, webMain_BeforeNavigate2},
@@ -73,6 +97,8 @@ void ConnectBrowserEvents(frmMain& form) {
       {form.webMain->TitleChange, webMain_TitleChange},
       {form.webMain->CommandStateChange, webMain_CommandStateChange},
       {form.webMain->NewWindow2, webMain_NewWindow2},
+      {form.webMain->Shortcut, webMain_NavigationShortcut},
+      {form.webMain->OpenLinkInNewWindow, webMain_OpenLinkInNewWindow},
   });
 }
 

@@ -7,6 +7,25 @@
 
 namespace lumetta {
 
+void webMain_PageShortcut(frmMain& form, ControlShortcut shortcut) {
+  switch (shortcut) {
+    case ControlShortcut::kPrint:
+      mnuMainFilePrint_Click(form);
+      break;
+    case ControlShortcut::kZoomIn:
+      mnuMainViewPageZoomX_Click(form, kPageZoomIn);
+      break;
+    case ControlShortcut::kZoomOut:
+      mnuMainViewPageZoomX_Click(form, kPageZoomOut);
+      break;
+    case ControlShortcut::kZoomReset:
+      mnuMainViewPageZoomX_Click(form, kPageZoom100);
+      break;
+    default:
+      break;
+  }
+}
+
 void ConnectPageEvents(frmMain& form) {
   form.Connect({
       {form.mnuMainFileSaveAs.Click, mnuMainFileSaveAs_Click},
@@ -22,6 +41,7 @@ void ConnectPageEvents(frmMain& form) {
       {form.mnuMainViewFontSizeZoom, &MenuItem::Click, mnuMainViewFontSizeZoom_Click},
       {form.mnuMainViewPageZoomX, &MenuItem::Click, mnuMainViewPageZoomX_Click},
       {form.mnuMainViewSourceCode.Click, mnuMainViewSourceCode_Click},
+      {form.webMain->Shortcut, webMain_PageShortcut},
   });
 }
 

@@ -13,8 +13,6 @@ namespace lumetta {
 namespace {
 
 constexpr int kFontSizeItems = 5;
-constexpr int kZoomIn = 0;
-constexpr int kZoomOut = 1;
 // The percentages of the fixed items, by index; the first three items have none.
 constexpr const char* kFixedPercentages[] = {nullptr, nullptr, nullptr, "50",  "75",
                                              "100",   "125",   "150",   "200", "400"};
@@ -22,8 +20,8 @@ constexpr const char* kFixedPercentages[] = {nullptr, nullptr, nullptr, "50",  "
 // The percentage text that item `index` produces from the window's percentage `zoom`; empty
 // for the separator.
 std::string PercentageText(int index, int32_t zoom) {
-  if (index == kZoomIn) return NumberToText((1.0 + 0.2) * static_cast<double>(zoom));
-  if (index == kZoomOut) return NumberToText((1.0 - 0.2) * static_cast<double>(zoom));
+  if (index == kPageZoomIn) return NumberToText((1.0 + 0.2) * static_cast<double>(zoom));
+  if (index == kPageZoomOut) return NumberToText((1.0 - 0.2) * static_cast<double>(zoom));
   if (index < 0 || index >= static_cast<int>(std::size(kFixedPercentages))) return {};
   const char* fixed = kFixedPercentages[index];
   return fixed != nullptr ? fixed : "";

@@ -68,6 +68,13 @@ void Form::AddMenu(MenuItem& top) {
   menu_bar_.show();
 }
 
+void Form::ShowMenuBar(bool show) {
+  const bool shown = show && !menu_bar_.get_children().empty();
+  // A hidden bar stays hidden when the window shows all its widgets.
+  menu_bar_.set_no_show_all(!shown);
+  menu_bar_.set_visible(shown);
+}
+
 void Form::SetTabOrder(std::vector<Control*> order) { tab_order_ = std::move(order); }
 
 // From the control holding the focus to the next one in the tab order that takes it; past the

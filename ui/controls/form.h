@@ -32,6 +32,8 @@ class Form : public Control {
 
   // Adds a menu to the menu bar, which shows once it has one.
   void AddMenu(MenuItem& top);
+  // Hides the menu bar, or shows it again when it has menus.
+  void ShowMenuBar(bool show);
   void Add(Control& child) { child.PlaceIn(Client()); }
   // The order in which Tab and Shift+Tab move the keyboard focus through the controls of the
   // client area, in place of their positions; controls that cannot take the focus are passed

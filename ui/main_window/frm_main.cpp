@@ -64,6 +64,7 @@ void frmMain::ConnectEvents() {
       {picMainWeb.DblClick, &frmMain::Unload},
       {mnuMainFileExit.Click, &frmMain::Unload},
       {webMain->WindowClosing, &frmMain::webMain_WindowClosing},
+      {webMain->FullScreenChanged, &frmMain::webMain_FullScreenChanged},
       {imgToolBar, &ImageButton::Click, imgToolBar_Click},
       {txtURL.UserInput, &frmMain::AddressBoxInUse},
       {txtSearch.UserInput, &frmMain::SearchBoxInUse},
@@ -121,6 +122,15 @@ void frmMain::webMain_WindowClosing() {
   if (skip_start_page_) Unload();
 }
 
+// The menu bar, the toolbar strip and the frame around the page go while the page is full
+// screen; the layout of the window's size brings them back as they were.
+void frmMain::webMain_FullScreenChanged(bool full_screen) {
+  full_screen_ = full_screen;
+  ShowMenuBar(!full_screen);
+  picMainToolBar.SetVisible(!full_screen);
+  FormResize();
+}
+
 void frmMain::FormResize() {
   const MainLayoutControls layout{picMainToolBar,
                                   picBar1,
@@ -132,7 +142,11 @@ void frmMain::FormResize() {
                                   txtURL,
                                   picMainWeb,
                                   webMain};
-  LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
+  if (full_screen_) {
+    LayOutFullScreen(layout, ScaleWidth(), ScaleHeight());
+  } else {
+    LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
+  }
 }
 
 void frmMain::Unload() { host_.Unload(*this); }

@@ -82,11 +82,14 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void FormResize();
   void FormActivate();
   void webMain_WindowClosing();
+  void webMain_FullScreenChanged(bool full_screen);
 
   WindowHost& host_;
   bool loaded_ = false;
   bool skip_start_page_ = false;
   std::set<const TextBox*> boxes_in_use_;
+  // While the page is full screen, the control alone fills the window.
+  bool full_screen_ = false;
   std::map<int, ToolbarHandler> toolbar_actions_;
 };
 
