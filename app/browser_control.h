@@ -35,6 +35,20 @@ inline constexpr const char* kServerNotFoundTitle = "找不到服务器";
 
 enum class EditCommand { kCut, kCopy, kPaste, kSelectAll };
 
+// The commands of the control's own keys and mouse buttons, pressed while the page has the
+// keyboard focus: back and forward, stop, print, a new window on the page, and page zoom in, out
+// and back to 100%.
+enum class ControlShortcut {
+  kGoBack,
+  kGoForward,
+  kStop,
+  kPrint,
+  kNewWindow,
+  kZoomIn,
+  kZoomOut,
+  kZoomReset,
+};
+
 // Whose title a title event carries: a document's, or one of the control's own pages'.
 enum class TitleSource {
   kDocument,
@@ -129,6 +143,14 @@ class BrowserControl {
   sigc::signal<void()> ReadyToShow;
   // The page asks to close its window (window.close()).
   sigc::signal<void()> WindowClosing;
+  // The user pressed one of the control's own keys or mouse buttons in the page; the window runs
+  // what its menu item for that command runs.
+  sigc::signal<void(ControlShortcut shortcut)> Shortcut;
+  // The user opened a link in a new window (middle-click, Ctrl+click or Shift+click); the
+  // control's page stays where it is.
+  sigc::signal<void(const std::string& url)> OpenLinkInNewWindow;
+  // The page went full screen, or left it: while it is, the control alone fills the window.
+  sigc::signal<void(bool full_screen)> FullScreenChanged;
 };
 
 // Makes the controls of main windows. The application owns the one that drives the engine;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/offline_filter.h"
+#include "engine/permissions/permission_requests.h"
 
 namespace lumetta {
 
@@ -17,6 +18,7 @@ struct EngineShared {
   UrlHistory* history = nullptr;
   // Compiled when a window first works offline.
   std::unique_ptr<OfflineFilter> offline_filter;
+  PermissionAnswers permission_answers;
 };
 
 }  // namespace lumetta

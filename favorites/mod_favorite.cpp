@@ -35,14 +35,6 @@ constexpr std::string_view kShortcutText = ".url";
 constexpr char kShortcutSection[] = "InternetShortcut";
 constexpr char kShortcutKey[] = "URL";
 
-// Text from the bytes of a profile file: UTF-8, or the code page of a Chinese Windows, which
-// wrote the shortcuts of a Favorites folder copied from there.
-std::string ToText(std::string bytes) {
-  if (g_utf8_validate(bytes.data(), static_cast<gssize>(bytes.size()), nullptr)) return bytes;
-  if (std::optional<std::string> text = FromGb18030(bytes)) return *text;
-  return ValidUtf8(bytes);
-}
-
 // `text` without any occurrence of ".url", taken left to right as the runtime's Replace does.
 std::string WithoutShortcutText(std::string_view text) {
   std::string result;
@@ -117,7 +109,7 @@ std::string GetFolderPath(frmMain&, int folder_id) {
 std::string GetIniString(const std::string& section, const std::string& key,
                          const std::string& default_value, const std::string& file) {
   try {
-    return ToText(ReadProfileString(section, key, default_value, file, kIniBufferSize));
+    return TextFromWindows(ReadProfileString(section, key, default_value, file, kIniBufferSize));
   } catch (...) {
     return {};
   }

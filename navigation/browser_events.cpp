@@ -5,6 +5,7 @@
 
 #include "app/do_events.h"
 #include "app/settings.h"
+#include "navigation/navigation_commands.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"
 
@@ -15,16 +16,18 @@ void webMain_BeforeNavigate2(frmMain&, const std::string& url) {
   DoEvents();
 }
 
+// Neither event takes the address box's text or the keyboard focus from the user working in a
+// box: a page changing its title or reloading a frame would receive the keys typed there.
 void webMain_DocumentComplete(frmMain& form, const std::string& url) {
   if (url.empty()) return;
-  form.txtURL.SetText(form.webMain->LocationURL());
-  form.webMain->GrabFocus();
+  if (!form.UserIsIn(form.txtURL)) form.txtURL.SetText(form.webMain->LocationURL());
+  if (!form.UserIsInABox()) form.webMain->GrabFocus();
 }
 
 void webMain_TitleChange(frmMain& form, const std::string& text, TitleSource source) {
   if (source == TitleSource::kServerNotFoundPage) return;
   form.SetCaption(text + gstrTitleSuffix);
-  form.webMain->GrabFocus();
+  if (!form.UserIsInABox()) form.webMain->GrabFocus();
 }
 
 void webMain_CommandStateChange(frmMain& form, int command, bool enable) {
@@ -64,18 +67,39 @@ BrowserControl* webMain_NewWindow2(frmMain& form) {
   return requested;
 }
 
+void webMain_NavigationShortcut(frmMain& form, ControlShortcut shortcut) {
+  switch (shortcut) {
+    case ControlShortcut::kGoBack:
+      mnuMainViewGoBack_Click(form);
+      break;
+    case ControlShortcut::kGoForward:
+      mnuMainViewGoForword_Click(form);
+      break;
+    case ControlShortcut::kStop:
+      mnuMainViewStop_Click(form);
+      break;
+    case ControlShortcut::kNewWindow:
+      form.DoAddNewWindow(form.webMain->LocationURL());
+      break;
+    default:
+      break;
+  }
+}
+
+void webMain_OpenLinkInNewWindow(frmMain& form, const std::string& url) {
+  form.DoAddNewWindow(url);
+}
+
 void ConnectBrowserEvents(frmMain& form) {
-  BrowserControl& control = form.webMain.Get();
-  form.Track(control.BeforeNavigate2.connect(
-      [&form](const std::string& url) { webMain_BeforeNavigate2(form, url); }));
-  form.Track(control.DocumentComplete.connect(
-      [&form](const std::string& url) { webMain_DocumentComplete(form, url); }));
-  form.Track(control.TitleChange.connect([&form](const std::string& text, TitleSource source) {
-    webMain_TitleChange(form, text, source);
-  }));
-  form.Track(control.CommandStateChange.connect(
-      [&form](int command, bool enable) { webMain_CommandStateChange(form, command, enable); }));
-  form.Track(control.NewWindow2.connect([&form] { return webMain_NewWindow2(form); }));
+  form.Connect({
+      {form.webMain->BeforeNavigate2, webMain_BeforeNavigate2},
+      {form.webMain->DocumentComplete, webMain_DocumentComplete},
+      {form.webMain->TitleChange, webMain_TitleChange},
+      {form.webMain->CommandStateChange, webMain_CommandStateChange},
+      {form.webMain->NewWindow2, webMain_NewWindow2},
+      {form.webMain->Shortcut, webMain_NavigationShortcut},
+      {form.webMain->OpenLinkInNewWindow, webMain_OpenLinkInNewWindow},
+  });
 }
 
 }  // namespace lumetta

@@ -3,7 +3,6 @@
 #include <glib.h>
 
 #include "app/report_error.h"
-#include "app/resume_next.h"
 #include "app/status.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
@@ -16,9 +15,8 @@ namespace lumetta {
 
 void mnuMainViewSourceCode_Click(frmMain& form) {
   std::string markup;
-  Status read{kErrObjectNotSet, "Object variable not set"};
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] { read = form.webMain->GetDocumentElementInnerHTML(markup); });
+  const Status read = form.webMain->GetDocumentElementInnerHTML(markup);
   // Reading waited for the page: a window closed meanwhile opens no editor.
   if (alive.expired()) return;
   // A page that did not answer (busy, still loading) leaves the file the editor showed last.
@@ -27,13 +25,10 @@ void mnuMainViewSourceCode_Click(frmMain& form) {
     return;
   }
   const std::string program_folder = ProgramFolder();
-  std::string path;
-  Try([&] { path = WriteSourceFile(markup, program_folder, UserCacheDir() + "/lumetta"); });
-  Try([&] {
-    if (Shell* shell = ThePlatform().shell) {
-      shell->ShellExecute("Open", kNotepad, path, program_folder, kSwShowNormal);
-    }
-  });
+  const std::string path = WriteSourceFile(markup, program_folder, UserCacheDir() + "/lumetta");
+  if (Shell* shell = ThePlatform().shell) {
+    shell->ShellExecute("Open", kNotepad, path, program_folder, kSwShowNormal);
+  }
 }
 
 std::string WriteSourceFile(const std::string& markup, const std::string& program_folder,

@@ -6,7 +6,6 @@
 
 #include "app/number_text.h"
 #include "app/report_error.h"
-#include "app/resume_next.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -14,8 +13,6 @@ namespace lumetta {
 namespace {
 
 constexpr int kFontSizeItems = 5;
-constexpr int kZoomIn = 0;
-constexpr int kZoomOut = 1;
 // The percentages of the fixed items, by index; the first three items have none.
 constexpr const char* kFixedPercentages[] = {nullptr, nullptr, nullptr, "50",  "75",
                                              "100",   "125",   "150",   "200", "400"};
@@ -23,8 +20,8 @@ constexpr const char* kFixedPercentages[] = {nullptr, nullptr, nullptr, "50",  "
 // The percentage text that item `index` produces from the window's percentage `zoom`; empty
 // for the separator.
 std::string PercentageText(int index, int32_t zoom) {
-  if (index == kZoomIn) return NumberToText((1.0 + 0.2) * static_cast<double>(zoom));
-  if (index == kZoomOut) return NumberToText((1.0 - 0.2) * static_cast<double>(zoom));
+  if (index == kPageZoomIn) return NumberToText((1.0 + 0.2) * static_cast<double>(zoom));
+  if (index == kPageZoomOut) return NumberToText((1.0 - 0.2) * static_cast<double>(zoom));
   if (index < 0 || index >= static_cast<int>(std::size(kFixedPercentages))) return {};
   const char* fixed = kFixedPercentages[index];
   return fixed != nullptr ? fixed : "";
@@ -44,7 +41,7 @@ std::string CssQuotient(int32_t percent) {
 
 void mnuMainViewFontSizeZoom_Click(frmMain& form, int index) {
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] { form.webMain->ExecWB(kOleCmdIdZoom, kOleCmdExecOptDontPromptUser, index); });
+  form.webMain->ExecWB(kOleCmdIdZoom, kOleCmdExecOptDontPromptUser, index);
   if (alive.expired()) return;
   CheckFontSizeMenu(form, index);
 }
@@ -59,18 +56,15 @@ void CheckFontSizeMenu(frmMain& form, int index) {
 
 void mnuMainViewPageZoomX_Click(frmMain& form, int index) {
   if (form.mlngPageZoom == 0) form.mlngPageZoom = 100;
-  std::string percentage;
-  Try([&] { percentage = PercentageText(index, form.mlngPageZoom); });
+  const std::string percentage = PercentageText(index, form.mlngPageZoom);
   // A text that is no 32-bit integer leaves the stored percentage as it was.
-  Try([&] { TextToInt32(percentage, form.mlngPageZoom); });
+  TextToInt32(percentage, form.mlngPageZoom);
   SetPageZoom(form, percentage);
 }
 
 void SetPageZoom(frmMain& form, const std::string& percentage) {
-  TrapStep("SetPageZoom", [&] {
-    const Status status = ZoomPage(form.webMain.Get(), percentage);
-    if (status.Failed()) ReportError("SetPageZoom", status.number, status.description);
-  });
+  const Status status = ZoomPage(form.webMain.Get(), percentage);
+  if (status.Failed()) ReportError("SetPageZoom", status.number, status.description);
 }
 
 Status ZoomPage(BrowserControl& control, const std::string& percentage) {

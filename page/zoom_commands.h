@@ -15,6 +15,11 @@ void mnuMainViewFontSizeZoom_Click(frmMain& form, int index);
 // Clears the text-size items' check marks in ascending order, then checks item `index`.
 void CheckFontSizeMenu(frmMain& form, int index);
 
+// Items of View > 网页缩放 by index.
+inline constexpr int kPageZoomIn = 0;
+inline constexpr int kPageZoomOut = 1;
+inline constexpr int kPageZoom100 = 5;
+
 // View > 网页缩放: item 0 zooms in and item 1 out by 20% from the window's percentage, items 3
 // to 9 choose 50% to 400%. The window keeps the new percentage even when the page could not be
 // zoomed; a percentage out of the integer range leaves it as it was.

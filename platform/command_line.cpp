@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include "platform/internet_shortcut.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
@@ -18,9 +19,7 @@ std::string FileUri(const std::string& path) {
   return result;
 }
 
-}  // namespace
-
-std::string AddressFromArgument(const std::string& argument) {
+std::string PathOrAddress(const std::string& argument) {
   if (argument.empty()) return argument;
   const bool is_utf8 =
       g_utf8_validate(argument.data(), static_cast<gssize>(argument.size()), nullptr);
@@ -38,6 +37,24 @@ std::string AddressFromArgument(const std::string& argument) {
   std::string path(full);
   g_free(full);
   return path;
+}
+
+// The local file that `address` names, or "" for none.
+std::string LocalFile(const std::string& address) {
+  if (g_path_is_absolute(address.c_str())) return address;
+  gchar* path = g_filename_from_uri(address.c_str(), nullptr, nullptr);
+  std::string file = path != nullptr ? path : "";
+  g_free(path);
+  return file;
+}
+
+}  // namespace
+
+std::string AddressFromArgument(const std::string& argument) {
+  std::string address = PathOrAddress(argument);
+  const std::string file = LocalFile(address);
+  if (file.empty()) return address;
+  return ShortcutAddress(file).value_or(address);
 }
 
 }  // namespace lumetta

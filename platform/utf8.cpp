@@ -86,4 +86,10 @@ std::optional<std::string> FromGb18030(std::string_view bytes) {
   return out;
 }
 
+std::string TextFromWindows(std::string bytes) {
+  if (g_utf8_validate(bytes.data(), static_cast<gssize>(bytes.size()), nullptr)) return bytes;
+  if (std::optional<std::string> text = FromGb18030(bytes)) return *text;
+  return ValidUtf8(bytes);
+}
+
 }  // namespace lumetta

@@ -19,6 +19,9 @@ std::string Utf8ToUtf16Le(std::string_view text);
 // Bytes in the code page of a Chinese Windows (GB18030, of which GBK is a part) as UTF-8;
 // nothing when they are not valid there.
 std::optional<std::string> FromGb18030(std::string_view bytes);
+// Bytes of a file that may come from a Chinese Windows (a profile file, a shortcut) as text:
+// UTF-8 as it is, else their GB18030 reading, else ValidUtf8.
+std::string TextFromWindows(std::string bytes);
 
 // A file name as text: UTF-8 as it is; else, for a name from a Chinese Windows (a folder
 // unpacked from its archive), its GB18030 reading when the bytes are valid there; else GLib's

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
 
 #include "tests/support/temp_dir.h"
 
@@ -46,6 +47,50 @@ TEST(AddressFromArgumentTest, NameThatIsNotUtf8OpensAsItsFile) {
 
   std::filesystem::current_path(before);
 }
+
+struct ShortcutCase {
+  const char* name;
+  std::string content;
+  const char* address;  // null: the file itself is opened
+};
+
+class ShortcutArgumentTest : public testing::TestWithParam<ShortcutCase> {};
+
+// A shortcut named relative to the working folder, by its full path or as a file manager passes
+// it (a file: address) opens the address it holds.
+TEST_P(ShortcutArgumentTest, OpensTheAddressAShortcutHolds) {
+  test::TempDir dir;
+  const std::string path = dir.Write("收藏/收藏.url", GetParam().content);
+  const std::string expected = GetParam().address != nullptr ? GetParam().address : path;
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path() + "/收藏");
+  EXPECT_EQ(AddressFromArgument("收藏.url"), expected);
+  std::filesystem::current_path(before);
+  EXPECT_EQ(AddressFromArgument(path), expected);
+  gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
+  EXPECT_EQ(AddressFromArgument(uri), GetParam().address != nullptr ? expected : uri);
+  g_free(uri);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ShortcutArgumentTest,
+    testing::Values(
+        ShortcutCase{"Windows", "[InternetShortcut]\r\nURL=http://127.0.0.1/页面\r\n",
+                     "http://127.0.0.1/页面"},
+        ShortcutCase{"WithBomAndOtherSections",
+                     "\xEF\xBB\xBF[DEFAULT]\nBASEURL=http://a.invalid/\n"
+                     "[InternetShortcut]\nIconIndex=0\nURL = \"http://b.invalid/\"\n",
+                     "http://b.invalid/"},
+        // "http://例子.测试/" as a Chinese Windows writes it.
+        ShortcutCase{"Gb18030",
+                     "[InternetShortcut]\r\nURL=http://\xC0\xFD\xD7\xD3.\xB2\xE2\xCA\xD4/\r\n",
+                     "http://例子.测试/"},
+        ShortcutCase{"EmptyAddress", "[InternetShortcut]\nURL=\n", nullptr},
+        ShortcutCase{"NoShortcut", "<html><body>URL=http://a.invalid/</body></html>", nullptr},
+        ShortcutCase{"LargerThanAShortcut",
+                     "[InternetShortcut]\nURL=http://a.invalid/\n" + std::string(70000, ' '),
+                     nullptr}),
+    [](const testing::TestParamInfo<ShortcutCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lumetta

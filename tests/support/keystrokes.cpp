@@ -2,6 +2,9 @@
 
 #include <gtkmm/window.h>
 
+#include <cstring>
+#include <string>
+
 namespace lumetta::test {
 
 namespace {
@@ -17,6 +20,34 @@ constexpr Modifier kModifiers[] = {
     {'+', GDK_SHIFT_MASK, GDK_KEY_Shift_L},
     {'%', GDK_MOD1_MASK, GDK_KEY_Alt_L},
 };
+
+struct NamedKey {
+  const char* name;
+  guint keyval;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"LEFT", GDK_KEY_Left},  {"RIGHT", GDK_KEY_Right},
+    {"ESC", GDK_KEY_Escape}, {"ENTER", GDK_KEY_Return},
+    {"TAB", GDK_KEY_Tab},    {"F5", GDK_KEY_F5},
+    {"ADD", GDK_KEY_KP_Add}, {"SUBTRACT", GDK_KEY_KP_Subtract},
+};
+
+// The key of the braced name at `text` ("{LEFT}", "{+}", "{}}"); 0 when there is none.
+// `end` gets the position after the closing brace.
+guint BracedKey(const char* text, const char** end) {
+  // The name has one character at least, so "{}}" is the brace itself.
+  const char* close = text[1] == '\0' ? nullptr : std::strchr(text + 2, '}');
+  if (close == nullptr) return 0;
+  const std::string name(text + 1, close);
+  *end = close + 1;
+  if (g_utf8_strlen(name.c_str(), -1) == 1)
+    return gdk_unicode_to_keyval(g_utf8_get_char(name.c_str()));
+  for (const NamedKey& key : kNamedKeys) {
+    if (name == key.name) return key.keyval;
+  }
+  return 0;
+}
 
 const Modifier* ModifierOf(char symbol) {
   for (const Modifier& modifier : kModifiers) {
@@ -70,12 +101,21 @@ std::vector<Keystroke> ParseKeystrokes(const std::string& keys) {
   if (!g_utf8_validate(keys.data(), static_cast<gssize>(keys.size()), nullptr)) return {};
   std::vector<Keystroke> strokes;
   auto held = GdkModifierType(0);
-  for (const char* p = keys.c_str(); *p != '\0'; p = g_utf8_next_char(p)) {
+  for (const char* p = keys.c_str(); *p != '\0';) {
     if (const Modifier* modifier = ModifierOf(*p)) {
       held = GdkModifierType(held | modifier->mask);
+      ++p;
       continue;
     }
-    strokes.push_back({gdk_unicode_to_keyval(g_utf8_get_char(p)), held});
+    guint keyval = 0;
+    if (*p == '{') {
+      keyval = BracedKey(p, &p);
+      if (keyval == 0) return {};
+    } else {
+      keyval = gdk_unicode_to_keyval(g_utf8_get_char(p));
+      p = g_utf8_next_char(p);
+    }
+    strokes.push_back({keyval, held});
     held = GdkModifierType(0);
   }
   if (held != 0) return {};

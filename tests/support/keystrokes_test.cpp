@@ -16,7 +16,19 @@ TEST(ParseKeystrokesTest, ModifiersHoldForTheNextKeyOnly) {
   EXPECT_EQ(ParseKeystrokes("中"), (Strokes{{gdk_unicode_to_keyval(0x4E2D), GdkModifierType(0)}}));
 }
 
+TEST(ParseKeystrokesTest, BracesNameKeysOrHoldOneCharacter) {
+  const auto none = GdkModifierType(0);
+  EXPECT_EQ(ParseKeystrokes("%{LEFT}{ESC}"),
+            (Strokes{{GDK_KEY_Left, GDK_MOD1_MASK}, {GDK_KEY_Escape, none}}));
+  EXPECT_EQ(ParseKeystrokes("^{+}{}}{中}"), (Strokes{{GDK_KEY_plus, GDK_CONTROL_MASK},
+                                                     {GDK_KEY_braceright, none},
+                                                     {gdk_unicode_to_keyval(0x4E2D), none}}));
+}
+
 TEST(ParseKeystrokesTest, UnreadableSequencesGiveNothing) {
+  EXPECT_TRUE(ParseKeystrokes("{LEFT").empty());
+  EXPECT_TRUE(ParseKeystrokes("{NOSUCHKEY}").empty());
+  EXPECT_TRUE(ParseKeystrokes("{}").empty());
   EXPECT_TRUE(ParseKeystrokes("").empty());
   EXPECT_TRUE(ParseKeystrokes("^").empty());
   EXPECT_TRUE(ParseKeystrokes("a^").empty());

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
-#include <vector>
 
 #include "app/browser_control.h"
 #include "ui/controls/form.h"
@@ -54,35 +53,44 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
 
   WindowHost& Host() const { return host_; }
 
+  // Whether the user has clicked or typed in `box` (the address or the search box) since the
+  // window last started a navigation at the user's word. The page's events then leave the box
+  // its text, and leave the keyboard focus where it is, so that a page cannot take the keys
+  // the user types there.
+  bool UserIsIn(const TextBox& box) const;
+  bool UserIsInABox() const { return UserIsIn(txtURL) || UserIsIn(txtSearch); }
+  // The user starts a navigation from the window: its completion may take the focus again.
+  void NavigationStarted() { boxes_in_use_.clear(); }
+
   // Raised by the load, in its place among the load's steps, to build the favorites list.
   sigc::signal<void()> FavoritesLoad;
 
   // What a toolbar button does, by the button's index; the subsystems owning the commands fill
-  // it in. Null for an index without an action.
-  void SetToolbarAction(int index, std::function<void()> action);
-  const std::function<void()>* ToolbarAction(int index) const;
-
-  // Called by the host as the window closes: no event reaches it any more.
-  void Detach();
-  // Keeps a connection of one of the window's events; it is cut when the window closes.
-  void Track(sigc::connection connection);
+  // it in with their handlers. Null for an index without an action.
+  using ToolbarHandler = void (*)(frmMain&);
+  void SetToolbarAction(int index, ToolbarHandler action) { toolbar_actions_[index] = action; }
+  ToolbarHandler ToolbarAction(int index) const;
 
   // Live window objects in the process.
   static int InstanceCount();
 
  private:
   void ConnectEvents();
+  void AddressBoxInUse();
+  void SearchBoxInUse();
   void FormLoad();
   void FormResize();
-  template <typename Signal, typename Slot>
-  void Connect(Signal& signal, Slot slot);
+  void FormActivate();
+  void webMain_WindowClosing();
+  void webMain_FullScreenChanged(bool full_screen);
 
   WindowHost& host_;
   bool loaded_ = false;
   bool skip_start_page_ = false;
-  std::map<int, std::function<void()>> toolbar_actions_;
-  std::vector<sigc::connection> connections_;
-  size_t tracked_live_ = 0;
+  std::set<const TextBox*> boxes_in_use_;
+  // While the page is full screen, the control alone fills the window.
+  bool full_screen_ = false;
+  std::map<int, ToolbarHandler> toolbar_actions_;
 };
 
 // Opens a new main window of `host` on `url`, with the keyboard focus in its address box: what

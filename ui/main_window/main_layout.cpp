@@ -25,4 +25,9 @@ void LayOutMainWindow(const MainLayoutControls& c, double width, double height) 
   c.webMain.SetHeight(c.picMainWeb.Height());
 }
 
+void LayOutFullScreen(const MainLayoutControls& c, double width, double height) {
+  c.picMainWeb.Move(0, 0, width, height);
+  c.webMain.Move(0, 0, width, height);
+}
+
 }  // namespace lumetta

@@ -21,5 +21,8 @@ struct MainLayoutControls {
 // Lays the controls out for a client area of `width` x `height` twips. Each step reads the values
 // current at that moment; a size a control refuses leaves its old one for the later steps.
 void LayOutMainWindow(const MainLayoutControls& c, double width, double height);
+// Lays the page alone over the whole client area, for a page in full screen: no frame of
+// picMainWeb shows around webMain.
+void LayOutFullScreen(const MainLayoutControls& c, double width, double height);
 
 }  // namespace lumetta
