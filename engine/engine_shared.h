@@ -12,8 +12,8 @@ class UrlHistory;
 
 // What every control of the engine uses. Controls hold it, so it lives as long as the last.
 struct EngineShared {
-  // The web context of every main window's view.
-  WebKitWebContext* context = webkit_web_context_get_default();
+  // The web context of every main window's view: the process's one (ProcessWebContext).
+  WebKitWebContext* context = nullptr;
   UrlHistory* history = nullptr;
   // Compiled when a window first works offline.
   std::unique_ptr<OfflineFilter> offline_filter;

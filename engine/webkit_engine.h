@@ -13,7 +13,8 @@ struct EngineShared;
 // The engine of the process. It owns what every window shares: the web context and its
 // settings, the downloads, the offline filter, the Internet cache functions over its data and,
 // in the browser, the service that deletes browsing data for the Internet Options panel; and it
-// makes the controls of the main windows. It outlives every control it made.
+// makes the controls of the main windows. It outlives every control it made. Engines made one
+// after the other in a process share its one web context (ProcessWebContext).
 class WebKitEngine : public BrowserControlFactory {
  public:
   struct Options {

@@ -9,6 +9,7 @@
 
 #include "app/do_events.h"
 #include "engine/browsing_data/website_data.h"
+#include "engine/web_context.h"
 #include "platform/browsing_data.h"
 #include "platform/url_history.h"
 
@@ -30,14 +31,16 @@ unsigned EngineKinds(uint32_t kinds) {
 
 }  // namespace
 
-void DeleteBrowsingData(UrlHistory& history, uint32_t kinds, std::function<void(bool)> done) {
+void DeleteBrowsingData(UrlHistory& history, WebKitWebContext* context, uint32_t kinds,
+                        std::function<void(bool)> done) {
   const bool history_gone = (kinds & kVisitedAddresses) == 0 || history.Clear();
-  ClearWebsiteData(EngineKinds(kinds), [history_gone, done = std::move(done)](bool cleared) {
-    done(history_gone && cleared);
-  });
+  ClearWebsiteData(
+      context, EngineKinds(kinds),
+      [history_gone, done = std::move(done)](bool cleared) { done(history_gone && cleared); });
 }
 
-BrowsingDataService::BrowsingDataService(UrlHistory& history) : history_(history) {
+BrowsingDataService::BrowsingDataService(UrlHistory& history, WebKitWebContext* context)
+    : history_(history), context_(context) {
   const std::string name = kBrowserBusNamePrefix + std::to_string(getpid());
   owner_id_ = g_bus_own_name(G_BUS_TYPE_SESSION, name.c_str(), G_BUS_NAME_OWNER_FLAGS_NONE,
                              &OnBusAcquired, &OnNameAcquired, &OnNameLost, this, nullptr);
@@ -77,10 +80,10 @@ void BrowsingDataService::OnMethodCall(GDBusConnection*, const gchar*, const gch
   guint32 kinds = 0;
   g_variant_get(parameters, "(u)", &kinds);
   // The answer goes out when the engine is done, even if this service is gone by then.
-  DeleteBrowsingData(
-      static_cast<BrowsingDataService*>(data)->history_, kinds, [invocation](bool deleted) {
-        g_dbus_method_invocation_return_value(invocation, g_variant_new("(b)", deleted));
-      });
+  auto* self = static_cast<BrowsingDataService*>(data);
+  DeleteBrowsingData(self->history_, self->context_, kinds, [invocation](bool deleted) {
+    g_dbus_method_invocation_return_value(invocation, g_variant_new("(b)", deleted));
+  });
 }
 
 int RunDeleteBrowsingData(const char* kinds) {
@@ -91,7 +94,7 @@ int RunDeleteBrowsingData(const char* kinds) {
   if (!gtk_init_check(nullptr, nullptr)) return 1;
   auto history = FileUrlHistory::ForThisUser();
   auto deleted = std::make_shared<std::optional<bool>>();
-  DeleteBrowsingData(*history, static_cast<uint32_t>(parsed),
+  DeleteBrowsingData(*history, ProcessWebContext(), static_cast<uint32_t>(parsed),
                      [deleted](bool done) { *deleted = done; });
   // An engine that does not answer in this time is not going to.
   constexpr unsigned kTimeoutMs = 60000;

@@ -5,19 +5,23 @@
 #include <cstdint>
 #include <functional>
 
+// The browser's main() includes this without WebKit's headers.
+typedef struct _WebKitWebContext WebKitWebContext;
+
 namespace lumetta {
 
 class UrlHistory;
 
-// Deletes the `kinds` of browsing data (kVisitedAddresses...) that this process keeps, then
-// calls `done` from the main loop with whether all of it went.
-void DeleteBrowsingData(UrlHistory& history, uint32_t kinds, std::function<void(bool)> done);
+// Deletes the `kinds` of browsing data (kVisitedAddresses...) kept in `history` and in the data
+// of `context`, then calls `done` from the main loop with whether all of it went.
+void DeleteBrowsingData(UrlHistory& history, WebKitWebContext* context, uint32_t kinds,
+                        std::function<void(bool)> done);
 
 // Answers the Internet Options panel on the session bus while it lives. Without a session bus
 // it answers nothing.
 class BrowsingDataService {
  public:
-  explicit BrowsingDataService(UrlHistory& history);
+  BrowsingDataService(UrlHistory& history, WebKitWebContext* context);
   ~BrowsingDataService();
   BrowsingDataService(const BrowsingDataService&) = delete;
   BrowsingDataService& operator=(const BrowsingDataService&) = delete;
@@ -34,6 +38,7 @@ class BrowsingDataService {
                            GDBusMethodInvocation* invocation, gpointer self);
 
   UrlHistory& history_;
+  WebKitWebContext* context_;
   guint owner_id_ = 0;
   GDBusConnection* connection_ = nullptr;
   guint registration_id_ = 0;

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "engine/browsing_data/browsing_data_service.h"
+#include "engine/web_context.h"
 #include "engine/webkit_engine.h"
 #include "options/browsing_data_client.h"
 #include "platform/url_history.h"
@@ -76,7 +77,7 @@ class BrowsingDataTest : public testing::Test {
 GTestDBus* BrowsingDataTest::bus_ = nullptr;
 
 TEST_F(BrowsingDataTest, RunningBrowserDeletesWhatIsTickedAndNothingElse) {
-  BrowsingDataService service(history_);
+  BrowsingDataService service(history_, ProcessWebContext());
   ASSERT_TRUE(test::WaitUntil([&] { return service.Reachable(); }));
   ASSERT_TRUE(Load("/login"));
   ASSERT_TRUE(Load("/echo"));
