@@ -1,15 +1,9 @@
 #include <glibmm/miscutils.h>
-#include <gtkmm/application.h>
 
-#include <cstring>
 #include <memory>
-#include <string>
 
 #include "app/do_events.h"
-#include "engine/browsing_data/browsing_data_service.h"
 #include "engine/webkit_engine.h"
-#include "platform/browsing_data.h"
-#include "platform/command_line.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/hive_registry.h"
@@ -20,54 +14,53 @@
 #include "platform/shell_folders.h"
 #include "platform/skin.h"
 #include "platform/url_history.h"
-#include "shell/main_windows.h"
-#include "ui/main_window/frm_main.h"
+#include "shell/browser_application.h"
+
+namespace lumetta {
+namespace {
+
+// The desktop services and the engine of the browser process, installed in ThePlatform() for
+// as long as it runs.
+class DesktopBrowser : public Browser {
+ public:
+  DesktopBrowser() {
+    ThePlatform().registry = registry_.get();
+    ThePlatform().url_history = history_.get();
+    ThePlatform().message_box = &message_box_;
+    ThePlatform().shell_folders = &shell_folders_;
+    ThePlatform().favorites_dialogs = &favorites_dialogs_;
+    ThePlatform().shell = &shell_;
+    ThePlatform().skins = &skins_;
+    ThePlatform().file_dialog = &file_dialog_;
+    ThePlatform().url_cache = engine_.GetUrlCache();
+  }
+  ~DesktopBrowser() override { ThePlatform() = Platform{}; }
+
+  BrowserControlFactory& Controls() override { return engine_; }
+  void DeleteBrowsingData(uint32_t kinds, std::function<void(bool)> done) override {
+    engine_.DeleteBrowsingData(kinds, std::move(done));
+  }
+
+ private:
+  std::unique_ptr<HiveRegistry> registry_ = HiveRegistry::ForThisUser();
+  std::unique_ptr<FileUrlHistory> history_ = FileUrlHistory::ForThisUser();
+  GtkMessageBox message_box_{[] { return std::make_shared<YieldScope>(); }};
+  XdgShellFolders shell_folders_;
+  GtkFavoritesDialogs favorites_dialogs_{message_box_};
+  SpawnLauncher launcher_;
+  DesktopShell shell_{launcher_, ProgramFolder()};
+  CssSkinComponent skins_;
+  GtkFileDialog file_dialog_;
+  WebKitEngine engine_{{.history = history_.get()}};
+};
+
+}  // namespace
+}  // namespace lumetta
 
 int main(int argc, char** argv) {
   using namespace lumetta;
   Glib::set_prgname("lumetta");
   Glib::set_application_name("琉梅塔");
-  // The Internet Options panel's way of deleting the browsing history when no browser runs.
-  constexpr size_t kOptionLength = sizeof kDeleteBrowsingDataOption - 1;
-  if (argc > 1 && std::strncmp(argv[1], kDeleteBrowsingDataOption, kOptionLength) == 0) {
-    return RunDeleteBrowsingData(argv[1] + kOptionLength);
-  }
-  // `lumetta URL` opens URL in the first window instead of the home page (the desktop file's
-  // %u, xdg-open, a file named in a terminal).
-  const std::string first_url = argc > 1 ? AddressFromArgument(argv[1]) : "";
-
-  // Several processes may run side by side; each ends when its own last window closes.
-  auto application = Gtk::Application::create("net.lumetta.Browser", Gio::APPLICATION_NON_UNIQUE);
-
-  auto registry = HiveRegistry::ForThisUser();
-  auto history = FileUrlHistory::ForThisUser();
-  ThePlatform().registry = registry.get();
-  ThePlatform().url_history = history.get();
-  GtkMessageBox message_box([] { return std::make_shared<YieldScope>(); });
-  ThePlatform().message_box = &message_box;
-  XdgShellFolders shell_folders;
-  ThePlatform().shell_folders = &shell_folders;
-  GtkFavoritesDialogs favorites_dialogs(message_box);
-  ThePlatform().favorites_dialogs = &favorites_dialogs;
-  SpawnLauncher launcher;
-  DesktopShell shell(launcher, ProgramFolder());
-  ThePlatform().shell = &shell;
-  CssSkinComponent skins;
-  ThePlatform().skins = &skins;
-  GtkFileDialog file_dialog;
-  ThePlatform().file_dialog = &file_dialog;
-  WebKitEngine engine({.history = history.get(), .serve_options_panel = true});
-  ThePlatform().url_cache = engine.GetUrlCache();
-
-  std::unique_ptr<MainWindows> windows;
-  application->signal_activate().connect([&] {
-    windows = std::make_unique<MainWindows>(engine, application);
-    frmMain& window = windows->CreateMainWindow();
-    window.mstrURLNewWindow = first_url;
-    window.Show();
-  });
-  char* program_only[] = {argv[0], nullptr};
-  const int status = application->run(1, program_only);
-  windows.reset();
-  return status;
+  BrowserApplication application([] { return std::make_unique<DesktopBrowser>(); });
+  return application.Run(argc, argv);
 }
