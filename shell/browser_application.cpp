@@ -43,6 +43,9 @@ int BrowserApplication::Run(int argc, char** argv) {
 }
 
 void BrowserApplication::Startup() {
+  // An address where no session bus answers is no bus: the engine's sandbox would try to reach
+  // it for the pages and end the process when it cannot.
+  if (!application_->get_dbus_connection()) g_unsetenv("DBUS_SESSION_BUS_ADDRESS");
   browser_ = start_();
   windows_ = std::make_unique<MainWindows>(browser_->Controls(), application_);
 }

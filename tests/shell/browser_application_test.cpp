@@ -4,6 +4,7 @@
 
 #include <glib.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 
 #include <memory>
@@ -32,33 +33,53 @@ class BrowserApplicationTest : public testing::Test {
 
   BrowserApplicationTest() {
     server_.Serve("/", "<html><head><title>第二次启动</title></head><body>来了</body></html>");
+    server_.Serve(
+        "/alone",
+        "<html><head><title>独自</title></head><body>独自"
+        "<script>addEventListener('load', () => fetch('/loaded'));</script></body></html>");
   }
 
-  // Starts the browser program in `folder` with `arguments`; gives its exit status once it has
-  // ended, nothing when it has not in time.
-  static std::optional<int> Launch(const std::vector<std::string>& arguments,
-                                   const std::string& folder) {
-    std::vector<gchar*> argv = {const_cast<gchar*>(LUMETTA_PROGRAM)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<gchar*>(argument.c_str()));
-    argv.push_back(nullptr);
+  // A browser program started by the test.
+  struct Launched {
     GPid pid = 0;
-    if (!g_spawn_async(folder.c_str(), argv.data(), nullptr, G_SPAWN_DO_NOT_REAP_CHILD, nullptr,
-                       nullptr, &pid, nullptr)) {
+    std::shared_ptr<std::optional<int>> status = std::make_shared<std::optional<int>>();
+  };
+
+  // Starts the browser program in `folder` with `arguments` and the environment `env`.
+  static std::optional<Launched> Start(const std::vector<std::string>& arguments,
+                                       const std::string& folder, gchar** env = nullptr) {
+    std::vector<gchar*> argv = {const_cast<gchar*>(LUMETTA_PROGRAM)};
+    for (const std::string& argument : arguments) {
+      argv.push_back(const_cast<gchar*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    Launched launched;
+    if (!g_spawn_async(folder.c_str(), argv.data(), env, G_SPAWN_DO_NOT_REAP_CHILD, nullptr,
+                       nullptr, &launched.pid, nullptr)) {
       return std::nullopt;
     }
-    auto status = std::make_shared<std::optional<int>>();
     g_child_watch_add(
-        pid,
+        launched.pid,
         [](GPid child, gint wait_status, gpointer data) {
           const std::unique_ptr<std::shared_ptr<std::optional<int>>> status(
               static_cast<std::shared_ptr<std::optional<int>>*>(data));
           g_spawn_close_pid(child);
           **status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
         },
-        new std::shared_ptr<std::optional<int>>(status));
-    test::WaitUntil([&] { return status->has_value(); }, 60000);
-    return *status;
+        new std::shared_ptr<std::optional<int>>(launched.status));
+    return launched;
+  }
+
+  // The exit status of a started program once it has ended; nothing when it has not in time.
+  static std::optional<int> Ended(const Launched& launched) {
+    test::WaitUntil([&] { return launched.status->has_value(); }, 60000);
+    return *launched.status;
+  }
+
+  static std::optional<int> Launch(const std::vector<std::string>& arguments,
+                                   const std::string& folder) {
+    const std::optional<Launched> launched = Start(arguments, folder);
+    return launched ? Ended(*launched) : std::nullopt;
   }
 
   bool Shows(size_t window, const std::string& title) {
@@ -96,6 +117,19 @@ TEST_F(BrowserApplicationTest, ASecondLaunchEndsAndTheBrowserOpensItsAddress) {
   });
   // Its last window closed, the browser has ended.
   EXPECT_EQ(status, 0);
+}
+
+TEST_F(BrowserApplicationTest, WithoutASessionBusTheProgramRunsAlone) {
+  // The address of a bus whose folder is gone, as a session that has ended leaves behind.
+  gchar** env = g_environ_setenv(g_get_environ(), "DBUS_SESSION_BUS_ADDRESS",
+                                 ("unix:path=" + temp_.Path() + "/ended/bus").c_str(), TRUE);
+  const std::optional<Launched> launched = Start({server_.Url("/alone")}, temp_.Path(), env);
+  g_strfreev(env);
+  ASSERT_TRUE(launched);
+  EXPECT_TRUE(test::WaitUntil([&] { return server_.CountRequests("/loaded") > 0; }, 60000));
+  EXPECT_FALSE(launched->status->has_value()) << "it ended with " << launched->status->value_or(-1);
+  kill(launched->pid, SIGTERM);
+  EXPECT_TRUE(Ended(*launched).has_value());
 }
 
 }  // namespace
