@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/offline_filter.h"
+#include "engine/spare_view.h"
 
 namespace lumetta {
 
@@ -15,6 +16,8 @@ struct EngineShared {
   // The web context of every main window's view: the process's one (ProcessWebContext).
   WebKitWebContext* context = nullptr;
   UrlHistory* history = nullptr;
+  // Makes the views of main windows, on the context.
+  std::unique_ptr<SpareView> views;
   // Compiled when a window first works offline.
   std::unique_ptr<OfflineFilter> offline_filter;
 };

@@ -12,6 +12,7 @@
 #include "engine/page_commands/view_commands.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
+#include "engine/spare_view.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -28,16 +29,9 @@ std::string Text(const char* text) { return text != nullptr ? text : ""; }
 WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
                                            WebKitWebView* related)
     : shared_(std::move(shared)), related_(related) {
-  content_manager_ = webkit_user_content_manager_new();
-  // A related view shares its opener's web process, and so its context.
-  if (related != nullptr) {
-    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related,
-                                         "user-content-manager", content_manager_, nullptr));
-  } else {
-    view_ = WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", shared_->context,
-                                         "user-content-manager", content_manager_, nullptr));
-  }
-  g_object_ref_sink(view_);
+  const FreshView fresh = related != nullptr ? RelatedView(related) : shared_->views->Take();
+  view_ = fresh.view;
+  content_manager_ = fresh.content_manager;
   webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);

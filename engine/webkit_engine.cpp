@@ -20,6 +20,7 @@ WebKitEngine::WebKitEngine(const Options& options) : shared_(std::make_shared<En
   // Before any view or download: the sandbox must be on before the first web process starts.
   shared_->context = ProcessWebContext();
   shared_->history = options.history;
+  shared_->views = std::make_unique<SpareView>(shared_->context, options.spare_view);
   parts_ = std::make_unique<Parts>(shared_->context);
   if (options.history != nullptr) {
     url_cache_ = CreateWebKitUrlCache(*options.history, shared_->context);

@@ -21,6 +21,10 @@ class WebKitEngine : public BrowserControlFactory {
   struct Options {
     // Where every committed top-level page is recorded; null records nothing.
     UrlHistory* history = nullptr;
+    // Whether the next main window's view is made ahead, with its web process started, once
+    // the last one has loaded its first page (SpareView): one web process more, and a new
+    // window that shows its page sooner.
+    bool spare_view = false;
   };
 
   // An engine that records nothing, for tests and benches.

@@ -7,13 +7,12 @@
 
 #include "platform/browsing_data.h"
 #include "platform/command_line.h"
+#include "shell/application_id.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
 
 namespace {
-
-constexpr char kApplicationId[] = "net.lumetta.Browser";
 
 // Exit statuses of `--delete-browsing-data`.
 constexpr int kDeleted = 0;

@@ -8,48 +8,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "engine/webkit_engine.h"
 #include "tests/support/local_server.h"
 #include "tests/support/wait.h"
+#include "tests/support/web_processes.h"
 
 namespace lumetta {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The engine's web processes below this process, found by their parents.
-std::vector<pid_t> WebProcesses() {
-  std::map<pid_t, pid_t> parents;
-  std::map<pid_t, std::string> names;
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    const pid_t pid = static_cast<pid_t>(std::atoi(entry.path().filename().c_str()));
-    if (pid <= 0) continue;
-    std::ifstream stat(entry.path() / "stat");
-    std::string line;
-    if (!std::getline(stat, line)) continue;
-    // "PID (NAME) STATE PPID ...", where NAME may hold blanks and parentheses.
-    const size_t open = line.find('(');
-    const size_t close = line.rfind(')');
-    if (open == std::string::npos || close == std::string::npos) continue;
-    names[pid] = line.substr(open + 1, close - open - 1);
-    parents[pid] = static_cast<pid_t>(std::atoi(line.c_str() + close + 4));
-  }
-  std::vector<pid_t> found;
-  for (const auto& [pid, name] : names) {
-    if (name != "WebKitWebProces") continue;
-    for (pid_t up = parents[pid]; up > 1; up = parents[up]) {
-      if (up == getpid()) {
-        found.push_back(pid);
-        break;
-      }
-    }
-  }
-  return found;
-}
 
 std::string MountNamespace(const std::string& pid) {
   std::error_code error;
@@ -76,7 +46,7 @@ TEST(WebContextTest, PagesRunInAMountNamespaceOfTheirOwnThatHoldsNoHomeFolderFil
   control->Navigate(local_page);
   ASSERT_TRUE(test::WaitUntil([&] { return control->LocationName() == "本地页"; }));
 
-  const std::vector<pid_t> processes = WebProcesses();
+  const std::vector<pid_t> processes = test::WebProcesses();
   ASSERT_FALSE(processes.empty());
   for (const pid_t pid : processes) {
     const std::string root = "/proc/" + std::to_string(pid) + "/root";
