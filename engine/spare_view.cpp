@@ -13,7 +13,11 @@ FreshView RelatedView(WebKitWebView* related) {
 }
 
 SpareView::SpareView(WebKitWebContext* context, bool keep_spare)
-    : context_(context), keep_spare_(keep_spare) {}
+    : context_(context), keep_spare_(keep_spare) {
+  // The first one at once: its web process starts in its sandbox while the first window is
+  // being built.
+  if (keep_spare_) Prepare(this);
+}
 
 SpareView::~SpareView() {
   StopWatching();

@@ -14,10 +14,10 @@ struct FreshView {
 // `related`, the view of the page that asked.
 FreshView RelatedView(WebKitWebView* related);
 
-// Makes the views of main windows on a web context. When it keeps a spare, it makes the next
-// view ahead, once the last one taken has shown its first page, and starts its web process
-// with a script: a new window then shows its page without waiting for a process to start, and
-// its history holds nothing before that page.
+// Makes the views of main windows on a web context. When it keeps a spare, it makes a view
+// ahead, at once and again whenever the last one taken has shown its first page, and starts
+// its web process with a script: a window then shows its page without waiting for a process
+// to start, and its history holds nothing before that page.
 class SpareView {
  public:
   SpareView(WebKitWebContext* context, bool keep_spare);
