@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/resume_next.h"
+#include "platform/trim.h"
 
 namespace lumetta {
 
@@ -17,12 +18,6 @@ size_t LeadingDigits(std::string_view text) {
   size_t count = 0;
   while (count < text.size() && text[count] >= '0' && text[count] <= '9') ++count;
   return count;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == text.npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
@@ -76,7 +71,7 @@ std::string NumberToText(double value) {
 Status TextToInt32(std::string_view text, int32_t& result) {
   const Status mismatch{kErrTypeMismatch, "Type mismatch"};
   const Status overflow{kErrOverflow, "Overflow"};
-  text = TrimBlanks(text);
+  text = TrimWhitespace(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';

@@ -16,9 +16,6 @@ constexpr std::array<const char*, kSearchEngineCount> kSearchTemplates = {
     "https://www.google.com/search?q=<searchstring>",
 };
 
-constexpr std::string_view kSpace = " ";
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
-
 bool Unreserved(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
          c == '.' || c == '_' || c == '~';
@@ -28,24 +25,6 @@ bool Unreserved(unsigned char c) {
 
 void FillSearchTemplates(std::array<std::string, kSearchEngineCount>& slots) {
   for (int slot = 0; slot < kSearchEngineCount; ++slot) slots[slot] = kSearchTemplates[slot];
-}
-
-std::string TrimKeyword(const std::string& text) {
-  std::string_view rest = text;
-  for (bool trimmed = true; trimmed;) {
-    trimmed = false;
-    for (const std::string_view blank : {kSpace, kIdeographicSpace}) {
-      if (rest.starts_with(blank)) {
-        rest.remove_prefix(blank.size());
-        trimmed = true;
-      }
-      if (rest.ends_with(blank)) {
-        rest.remove_suffix(blank.size());
-        trimmed = true;
-      }
-    }
-  }
-  return std::string(rest);
 }
 
 std::string PercentEncode(const std::string& text) {

@@ -15,9 +15,6 @@ inline constexpr char kSearchPlaceholder[] = "<searchstring>";
 // Writes the web-search URL template of each engine into its slot, 0 to 2 in order.
 void FillSearchTemplates(std::array<std::string, kSearchEngineCount>& slots);
 
-// The text without leading and trailing blanks, ideographic ones (U+3000) included.
-std::string TrimKeyword(const std::string& text);
-
 // Every UTF-8 byte but A-Z a-z 0-9 - . _ ~ as %XX, so that the keyword stays one query value.
 std::string PercentEncode(const std::string& text);
 

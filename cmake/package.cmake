@@ -25,6 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.lumetta.net/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei, bubblewrap, xdg-dbus-proxy")
+# The engine's library only recommends what plays the common video formats (H.264 and AAC from
+# libav, the rest from bad) and draws video through GL; a browser wants them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-libav, gstreamer1.0-plugins-bad, gstreamer1.0-gl")
 set(CPACK_DEBIAN_PACKAGE_PROVIDES www-browser)
 # The maintainer scripts register and withdraw the x-www-browser alternative.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/debian/postinst

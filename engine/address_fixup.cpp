@@ -6,16 +6,11 @@
 #include <cctype>
 #include <string_view>
 
+#include "platform/trim.h"
+
 namespace lumetta {
 
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // The scheme of "scheme:rest", lower-cased, or "" when the text does not start with one.
 // "localhost:8080" and "host.com:80/x" name a host and port, not a scheme.
@@ -49,7 +44,7 @@ std::optional<std::string> FileUrlFor(std::string path) {
 }  // namespace
 
 std::optional<std::string> FixUpAddress(const std::string& text) {
-  const std::string_view address = TrimBlanks(text);
+  const std::string_view address = TrimWhitespace(text);
   // A stray Enter in a cleared address box must not throw the page away.
   if (address.empty()) return std::nullopt;
   if (address[0] == '/' || address == "~" || address.substr(0, 2) == "~/") {

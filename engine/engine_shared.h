@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/offline_filter.h"
+#include "engine/permissions/permission_requests.h"
 #include "engine/spare_view.h"
 
 namespace lumetta {
@@ -20,6 +21,7 @@ struct EngineShared {
   std::unique_ptr<SpareView> views;
   // Compiled when a window first works offline.
   std::unique_ptr<OfflineFilter> offline_filter;
+  PermissionAnswers permission_answers;
 };
 
 }  // namespace lumetta

@@ -22,6 +22,8 @@ PageText TextFor(ErrorPageKind kind) {
     case ErrorPageKind::kOffline:
       return {"脱机工作",
               "当前窗口处于脱机状态，无法从网络获取该网页。取消“文件”菜单中的“脱机工作”后重试。"};
+    case ErrorPageKind::kCrashed:
+      return {"网页已崩溃", "显示此网页的进程意外结束。"};
     case ErrorPageKind::kOther:
       break;
   }
@@ -47,7 +49,11 @@ std::string ErrorPageHtml(ErrorPageKind kind, const std::string& url, const std:
   html += text.title;
   html += "</h1><p>";
   html += text.advice;
-  html += "</p><p class=\"url\">";
+  html += "</p>";
+  // Loading the address again starts a fresh process for it.
+  if (kind == ErrorPageKind::kCrashed)
+    html += "<p><a href=\"" + EscapedHtml(url) + "\">重新加载</a></p>";
+  html += "<p class=\"url\">";
   html += EscapedHtml(url);
   html += "</p>";
   if (!message.empty()) html += "<p class=\"url\">" + EscapedHtml(message) + "</p>";

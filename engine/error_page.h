@@ -7,6 +7,7 @@ namespace lumetta {
 enum class ErrorPageKind {
   kServerNotFound,  // the host cannot be found or reached
   kOffline,         // the window works offline and the page is not at hand
+  kCrashed,         // the process showing the page ended; the page offers to load it again
   kOther,           // any other failure, with the engine's message
 };
 

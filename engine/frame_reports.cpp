@@ -1,5 +1,6 @@
 #include "engine/frame_reports.h"
 
+#include <memory>
 #include <string>
 
 namespace lumetta {
@@ -42,10 +43,22 @@ void InstallFrameReports(WebKitUserContentManager* content_manager) {
   webkit_user_script_unref(script);
 }
 
-void QueryTitleReport(WebKitWebView* view, GCancellable* cancellable, GAsyncReadyCallback callback,
-                      gpointer data) {
-  webkit_web_view_evaluate_javascript(view, kTitleQuery, -1, kControlScriptWorld, nullptr,
-                                      cancellable, callback, data);
+void QueryTitleReport(WebKitWebView* view, GCancellable* cancellable,
+                      std::function<void(const std::optional<TitleReport>&)> answer) {
+  using Answer = std::function<void(const std::optional<TitleReport>&)>;
+  webkit_web_view_evaluate_javascript(
+      view, kTitleQuery, -1, kControlScriptWorld, nullptr, cancellable,
+      [](GObject* source, GAsyncResult* result, gpointer data) {
+        const std::unique_ptr<Answer> answer(static_cast<Answer*>(data));
+        GError* error = nullptr;
+        JSCValue* value =
+            webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(source), result, &error);
+        const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
+        if (error != nullptr) g_error_free(error);
+        if (!cancelled) (*answer)(ReadTitleReport(value));
+        if (value != nullptr) g_object_unref(value);
+      },
+      new Answer(std::move(answer)));
 }
 
 std::optional<TitleReport> ReadTitleReport(JSCValue* value) {

@@ -2,6 +2,7 @@
 
 #include <webkit2/webkit2.h>
 
+#include <functional>
 #include <optional>
 
 #include "engine/title_inference.h"
@@ -18,13 +19,12 @@ inline constexpr char kControlScriptWorld[] = "lumetta";
 // The top document's completion is the view's own load event.
 void InstallFrameReports(WebKitUserContentManager* content_manager);
 
-// Asks the view's current document for its TitleReport; the answer goes to `callback` as for
-// webkit_web_view_evaluate_javascript.
-void QueryTitleReport(WebKitWebView* view, GCancellable* cancellable, GAsyncReadyCallback callback,
-                      gpointer data);
+// Asks the view's current document for its TitleReport. `answer` gets it, or nothing when the
+// document could not be asked; it is not called once `cancellable` is cancelled.
+void QueryTitleReport(WebKitWebView* view, GCancellable* cancellable,
+                      std::function<void(const std::optional<TitleReport>&)> answer);
 
-// The report carried by a documentTitle message or a QueryTitleReport answer; none for
-// anything else.
+// The report carried by a documentTitle message; none for anything else.
 std::optional<TitleReport> ReadTitleReport(JSCValue* value);
 
 }  // namespace lumetta

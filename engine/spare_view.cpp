@@ -1,14 +1,13 @@
 #include "engine/spare_view.h"
 
+#include "engine/web_view.h"
+
 namespace lumetta {
 
 FreshView RelatedView(WebKitWebView* related) {
   FreshView fresh;
   fresh.content_manager = webkit_user_content_manager_new();
-  fresh.view =
-      WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "related-view", related,
-                                   "user-content-manager", fresh.content_manager, nullptr));
-  g_object_ref_sink(fresh.view);
+  fresh.view = NewWebView(nullptr, related, fresh.content_manager);
   return fresh;
 }
 
@@ -39,10 +38,7 @@ FreshView SpareView::Take() {
 FreshView SpareView::Make() const {
   FreshView fresh;
   fresh.content_manager = webkit_user_content_manager_new();
-  fresh.view =
-      WEBKIT_WEB_VIEW(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", context_,
-                                   "user-content-manager", fresh.content_manager, nullptr));
-  g_object_ref_sink(fresh.view);
+  fresh.view = NewWebView(context_, nullptr, fresh.content_manager);
   return fresh;
 }
 

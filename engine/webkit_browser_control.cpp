@@ -10,17 +10,18 @@
 #include "engine/offline_filter.h"
 #include "engine/page_commands/text_zoom.h"
 #include "engine/page_commands/view_commands.h"
+#include "engine/permissions/permission_requests.h"
+#include "engine/response_policy.h"
+#include "engine/script_dialogs/script_dialogs.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
 #include "engine/spare_view.h"
+#include "engine/web_process/web_process_watch.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
 
 namespace {
-
-// Pages that declare no character set are read in the code page of a Chinese desktop.
-constexpr char kDefaultCharset[] = "GB18030";
 
 std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
@@ -32,19 +33,27 @@ WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
   const FreshView fresh = related != nullptr ? RelatedView(related) : shared_->views->Take();
   view_ = fresh.view;
   content_manager_ = fresh.content_manager;
-  webkit_settings_set_default_charset(webkit_web_view_get_settings(view_), kDefaultCharset);
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
+  permissions_ = std::make_unique<PermissionRequests>(view_, shared_->permission_answers);
   certificates_ = std::make_unique<CertificateExceptions>();
   document_.emplace(view_, kControlScriptWorld);
   commands_ = std::make_unique<ViewCommands>(view_);
+  process_watch_ = std::make_unique<WebProcessWatch>(view_, [this](const std::string& url) {
+    ShowOwnPage(TitleSource::kOwnPage, ErrorPageHtml(ErrorPageKind::kCrashed, url, ""),
+                url.c_str());
+  });
+  script_dialogs_ = std::make_unique<ScriptDialogs>(view_, *process_watch_);
   InstallFrameReports(content_manager_);
   ConnectSignals();
 }
 
 WebKitBrowserControl::~WebKitBrowserControl() {
+  script_dialogs_.reset();
+  process_watch_.reset();
   commands_.reset();
   sign_in_.reset();
+  permissions_.reset();
   g_cancellable_cancel(cancellable_);
   g_object_unref(cancellable_);
   g_signal_handlers_disconnect_by_data(view_, this);
@@ -71,9 +80,6 @@ void WebKitBrowserControl::ConnectSignals() {
   g_signal_connect(view_, "event", G_CALLBACK(&WebKitBrowserControl::OnInputEvent), this);
   g_signal_connect(view_, "ready-to-show", G_CALLBACK(&WebKitBrowserControl::OnReadyToShow), this);
   g_signal_connect(view_, "close", G_CALLBACK(&WebKitBrowserControl::OnClose), this);
-  g_signal_connect(view_, "authenticate", G_CALLBACK(&WebKitBrowserControl::OnAuthenticate), this);
-  g_signal_connect(view_, "permission-request", G_CALLBACK(&WebKitBrowserControl::OnPermission),
-                   this);
   g_signal_connect(webkit_web_view_get_back_forward_list(view_), "changed",
                    G_CALLBACK(&WebKitBrowserControl::OnBackForwardChanged), this);
 }
@@ -83,24 +89,26 @@ Gtk::Widget& WebKitBrowserControl::GetWidget() { return *widget_; }
 bool WebKitBrowserControl::Navigate(const std::string& url) {
   const std::optional<std::string> address = FixUpAddress(url);
   if (!address) return false;
-  webkit_web_view_load_uri(view_, address->c_str());
+  script_dialogs_->GoAhead(
+      [view = view_, address] { webkit_web_view_load_uri(view, address->c_str()); });
   return true;
 }
 
+// The window calls these for the user alone: a question of the page does not hold them up.
 bool WebKitBrowserControl::GoBack() {
   if (!webkit_web_view_can_go_back(view_)) return false;
-  webkit_web_view_go_back(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_go_back(view); });
   return true;
 }
 
 bool WebKitBrowserControl::GoForward() {
   if (!webkit_web_view_can_go_forward(view_)) return false;
-  webkit_web_view_go_forward(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_go_forward(view); });
   return true;
 }
 
 bool WebKitBrowserControl::Refresh() {
-  webkit_web_view_reload(view_);
+  script_dialogs_->GoAhead([view = view_] { webkit_web_view_reload(view); });
   return true;
 }
 
@@ -209,31 +217,24 @@ bool WebKitBrowserControl::ShowErrorPage(const std::string& failing_uri, const G
   const TitleSource source = kind == ErrorPageKind::kServerNotFound
                                  ? TitleSource::kServerNotFoundPage
                                  : TitleSource::kOwnPage;
-  ShowOwnPage(source, ErrorPageHtml(kind, failing_uri, message), failing_uri.c_str());
-  return true;
+  return ShowOwnPage(source, ErrorPageHtml(kind, failing_uri, message), failing_uri.c_str());
 }
 
 // The page takes the failing address, so that Refresh and going back to it try that again.
-void WebKitBrowserControl::ShowOwnPage(TitleSource source, const std::string& html,
+bool WebKitBrowserControl::ShowOwnPage(TitleSource source, const std::string& html,
                                        const char* uri) {
   own_page_pending_ = source;
   webkit_web_view_load_alternate_html(view_, html.c_str(), uri, nullptr);
+  return true;
 }
 
 gboolean WebKitBrowserControl::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                               WebKitPolicyDecisionType type, gpointer data) {
+  auto* self = static_cast<WebKitBrowserControl*>(data);
   if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE) {
-    // What the engine cannot show is the user's to open or save; the engine itself already
-    // downloads attachments and download links.
-    if (webkit_response_policy_decision_is_mime_type_supported(
-            WEBKIT_RESPONSE_POLICY_DECISION(decision))) {
-      return FALSE;
-    }
-    webkit_policy_decision_download(decision);
-    return TRUE;
+    return SettleResponse(WEBKIT_RESPONSE_POLICY_DECISION(decision), self->refused_answer_);
   }
   if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
-  auto* self = static_cast<WebKitBrowserControl*>(data);
   WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
       WEBKIT_NAVIGATION_POLICY_DECISION(decision));
   const char* uri = webkit_uri_request_get_uri(webkit_navigation_action_get_request(action));
@@ -262,6 +263,8 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
   switch (event) {
     case WEBKIT_LOAD_STARTED:
       self->load_failed_ = false;
+      self->refused_answer_.reset();
+      self->script_dialogs_->LoadStarted();
       self->titles_.LoadStarted();
       break;
     case WEBKIT_LOAD_REDIRECTED:
@@ -280,8 +283,10 @@ void WebKitBrowserControl::OnLoadChanged(WebKitWebView*, WebKitLoadEvent event, 
     }
     case WEBKIT_LOAD_FINISHED:
       if (self->titles_.LoadFinished()) {
-        QueryTitleReport(self->view_, self->cancellable_, &WebKitBrowserControl::OnTitleReport,
-                         self);
+        QueryTitleReport(self->view_, self->cancellable_,
+                         [self](const std::optional<TitleReport>& report) {
+                           if (!self->titles_.Settled()) self->SettleTitle(report);
+                         });
       }
       self->RaiseCommandStates();
       // A failed or stopped load finishes too; an error page shown for it completes on its own.
@@ -294,6 +299,10 @@ gboolean WebKitBrowserControl::OnLoadFailed(WebKitWebView*, WebKitLoadEvent, gch
                                             GError* error, gpointer data) {
   auto* self = static_cast<WebKitBrowserControl*>(data);
   self->load_failed_ = true;
+  if (const std::optional<std::string> refused = std::exchange(self->refused_answer_, {})) {
+    return self->ShowOwnPage(TitleSource::kOwnPage,
+                             ErrorPageHtml(ErrorPageKind::kOther, Text(uri), *refused), uri);
+  }
   if (IsQuietFailure(error)) {
     // A stopped or superseded load leaves the page that was there.
     self->own_page_pending_.reset();
@@ -358,43 +367,14 @@ void WebKitBrowserControl::OnClose(WebKitWebView*, gpointer data) {
   static_cast<WebKitBrowserControl*>(data)->WindowClosing.emit();
 }
 
-// Only the user can give a password, so the control asks whether or not it is silent.
-gboolean WebKitBrowserControl::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
-                                              gpointer data) {
-  static_cast<WebKitBrowserControl*>(data)->sign_in_->Add(request);
-  return TRUE;
-}
-
-gboolean WebKitBrowserControl::OnPermission(WebKitWebView*, WebKitPermissionRequest* request,
-                                            gpointer data) {
-  if (!static_cast<WebKitBrowserControl*>(data)->silent_) return FALSE;
-  webkit_permission_request_deny(request);
-  return TRUE;
-}
-
-void WebKitBrowserControl::OnTitleReport(GObject* view, GAsyncResult* result, gpointer data) {
-  GError* error = nullptr;
-  JSCValue* value =
-      webkit_web_view_evaluate_javascript_finish(WEBKIT_WEB_VIEW(view), result, &error);
-  const bool cancelled = g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED);
-  if (error != nullptr) g_error_free(error);
-  // Cancelled when the control is gone.
-  if (!cancelled) {
-    auto* self = static_cast<WebKitBrowserControl*>(data);
-    if (!self->titles_.Settled()) {
-      self->RaiseTitle(self->titles_.Settle(ReadTitleReport(value), self->EngineTitle(),
-                                            self->LocationURL(), self->PageSource()));
-    }
-  }
-  if (value != nullptr) g_object_unref(value);
+void WebKitBrowserControl::SettleTitle(const std::optional<TitleReport>& report) {
+  RaiseTitle(titles_.Settle(report, EngineTitle(), LocationURL(), PageSource()));
 }
 
 void WebKitBrowserControl::OnDocumentTitle(WebKitUserContentManager*,
                                            WebKitJavascriptResult* result, gpointer data) {
-  auto* self = static_cast<WebKitBrowserControl*>(data);
-  self->RaiseTitle(
-      self->titles_.Settle(ReadTitleReport(webkit_javascript_result_get_js_value(result)),
-                           self->EngineTitle(), self->LocationURL(), self->PageSource()));
+  static_cast<WebKitBrowserControl*>(data)->SettleTitle(
+      ReadTitleReport(webkit_javascript_result_get_js_value(result)));
 }
 
 void WebKitBrowserControl::OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult* result,

@@ -15,8 +15,11 @@
 namespace lumetta {
 
 class CertificateExceptions;
+class PermissionRequests;
+class ScriptDialogs;
 class SignInRequests;
 class ViewCommands;
+class WebProcessWatch;
 struct EngineShared;
 
 // BrowserControl over one WebKitWebView. Every view has its own user content manager, so the
@@ -58,11 +61,12 @@ class WebKitBrowserControl : public BrowserControl {
   void ConnectSignals();
   void RaiseCommandStates();
   void RaiseTitle(const TitleInference::Raise& title);
+  void SettleTitle(const std::optional<TitleReport>& report);
   std::string EngineTitle() const;
   // Which page is shown, or about to be: the document or one of the control's own.
   TitleSource PageSource() const;
   bool ShowErrorPage(const std::string& failing_uri, const GError* error);
-  void ShowOwnPage(TitleSource source, const std::string& html, const char* uri);
+  bool ShowOwnPage(TitleSource source, const std::string& html, const char* uri);
 
   static gboolean OnDecidePolicy(WebKitWebView*, WebKitPolicyDecision*, WebKitPolicyDecisionType,
                                  gpointer self);
@@ -77,11 +81,8 @@ class WebKitBrowserControl : public BrowserControl {
   static gboolean OnInputEvent(GtkWidget*, GdkEvent*, gpointer self);
   static void OnReadyToShow(WebKitWebView*, gpointer self);
   static void OnClose(WebKitWebView*, gpointer self);
-  static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest*, gpointer self);
-  static gboolean OnPermission(WebKitWebView*, WebKitPermissionRequest*, gpointer self);
   static void OnFrameLoad(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
   static void OnDocumentTitle(WebKitUserContentManager*, WebKitJavascriptResult*, gpointer self);
-  static void OnTitleReport(GObject* view, GAsyncResult* result, gpointer self);
 
   std::shared_ptr<EngineShared> shared_;
   WebKitUserContentManager* content_manager_ = nullptr;
@@ -90,10 +91,14 @@ class WebKitBrowserControl : public BrowserControl {
   WebKitWebView* related_ = nullptr;
   Gtk::Widget* widget_ = nullptr;
   std::unique_ptr<SignInRequests> sign_in_;
+  std::unique_ptr<PermissionRequests> permissions_;
   std::unique_ptr<CertificateExceptions> certificates_;
   std::optional<DocumentAccess> document_;
   // The page commands and the dialogs they show.
   std::unique_ptr<ViewCommands> commands_;
+  // Shows the control's own page when the page's process ends.
+  std::unique_ptr<WebProcessWatch> process_watch_;
+  std::unique_ptr<ScriptDialogs> script_dialogs_;
   TitleInference titles_;
   PopUpGate pop_ups_;
 
@@ -104,6 +109,8 @@ class WebKitBrowserControl : public BrowserControl {
   bool creating_window_ = false;
   // Whether the load under way has failed; it then completes no document.
   bool load_failed_ = false;
+  // The error answer the load under way was refused for, shown when the load fails.
+  std::optional<std::string> refused_answer_;
   // The control's own page requested for the failing load, until it commits, and the page
   // shown since the last commit.
   std::optional<TitleSource> own_page_pending_;

@@ -17,33 +17,28 @@
 namespace lumetta {
 
 void mnuMainFavoriteAdd_Click(frmMain& form) {
-  std::string title;
-  std::string url;
-  std::string path;
-  Try([&] { title = form.webMain->LocationName(); });
-  Try([&] { url = form.webMain->LocationURL(); });
+  const std::string title = form.webMain->LocationName();
+  const std::string url = form.webMain->LocationURL();
   // The dialog runs a nested main loop, in which the window may close.
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] { path = AddFavorite(form, title, url); });
+  const std::string path = AddFavorite(form, title, url);
   if (path.empty() || alive.expired()) return;
-  Try([&] { LoadAllFavorite(form); });
+  LoadAllFavorite(form);
 }
 
 void mnuMainFavoriteModify_Click(frmMain& form) {
-  std::string folder;
-  Try([&] { folder = GetFolderPath(form, kCsidlFavorites); });
+  const std::string folder = GetFolderPath(form, kCsidlFavorites);
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] {
-    if (FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs) {
-      YieldScope modal;
-      dialogs->OrganizeFavorites(form.Window(), folder);
-    }
-  });
+  if (FavoritesDialogs* dialogs = ThePlatform().favorites_dialogs) {
+    YieldScope modal;
+    dialogs->OrganizeFavorites(form.Window(), folder);
+  }
   if (alive.expired()) return;
-  Try([&] { LoadAllFavorite(form); });
+  LoadAllFavorite(form);
 }
 
 void mnuMainFavoriteUser_Click(frmMain& form, int index) {
+  // An index without an entry throws.
   Try([&] {
     const std::string& address = form.mnuMainFavoriteUser(index).Tag();
     // A bookmarklet works on the page that is shown.
@@ -68,27 +63,20 @@ void mnuMainFavoriteGoogle_Click(frmMain& form) {
 }
 
 void ConnectFavoriteEvents(frmMain& form) {
-  form.Track(form.FavoritesLoad.connect([&form] { LoadAllFavorite(form); }));
-  form.Track(
-      form.mnuMainFavoriteAdd.Click.connect([&form](int) { mnuMainFavoriteAdd_Click(form); }));
-  form.Track(form.mnuMainFavoriteModify.Click.connect(
-      [&form](int) { mnuMainFavoriteModify_Click(form); }));
-  form.Track(
-      form.mnuMainFavoriteBaiDu.Click.connect([&form](int) { mnuMainFavoriteBaiDu_Click(form); }));
-  form.Track(
-      form.mnuMainFavoriteYahoo.Click.connect([&form](int) { mnuMainFavoriteYahoo_Click(form); }));
-  form.Track(form.mnuMainFavoriteGoogle.Click.connect(
-      [&form](int) { mnuMainFavoriteGoogle_Click(form); }));
-  for (const auto& [index, entry] : form.mnuMainFavoriteUser) ConnectFavoriteEntry(form, *entry);
-  // Before the menu's own handler, so that it opens with its entries in place.
-  if (Gtk::Menu* menu = form.mnuMainFavorite.Submenu()) {
-    form.Track(
-        menu->signal_show().connect([&form] { Try([&] { PlaceFavoriteEntries(form); }); }, false));
-  }
+  form.Connect({
+      {form.FavoritesLoad, LoadAllFavorite},
+      {form.mnuMainFavorite.DropDown, PlaceFavoriteEntries},
+      {form.mnuMainFavoriteAdd.Click, mnuMainFavoriteAdd_Click},
+      {form.mnuMainFavoriteModify.Click, mnuMainFavoriteModify_Click},
+      {form.mnuMainFavoriteBaiDu.Click, mnuMainFavoriteBaiDu_Click},
+      {form.mnuMainFavoriteYahoo.Click, mnuMainFavoriteYahoo_Click},
+      {form.mnuMainFavoriteGoogle.Click, mnuMainFavoriteGoogle_Click},
+      {form.mnuMainFavoriteUser, &MenuItem::Click, mnuMainFavoriteUser_Click},
+  });
 }
 
 void ConnectFavoriteEntry(frmMain& form, MenuItem& entry) {
-  form.Track(entry.Click.connect([&form](int index) { mnuMainFavoriteUser_Click(form, index); }));
+  form.Connect({{entry.Click, mnuMainFavoriteUser_Click}});
 }
 
 }  // namespace lumetta

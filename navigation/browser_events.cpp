@@ -65,17 +65,13 @@ BrowserControl* webMain_NewWindow2(frmMain& form) {
 }
 
 void ConnectBrowserEvents(frmMain& form) {
-  BrowserControl& control = form.webMain.Get();
-  form.Track(control.BeforeNavigate2.connect(
-      [&form](const std::string& url) { webMain_BeforeNavigate2(form, url); }));
-  form.Track(control.DocumentComplete.connect(
-      [&form](const std::string& url) { webMain_DocumentComplete(form, url); }));
-  form.Track(control.TitleChange.connect([&form](const std::string& text, TitleSource source) {
-    webMain_TitleChange(form, text, source);
-  }));
-  form.Track(control.CommandStateChange.connect(
-      [&form](int command, bool enable) { webMain_CommandStateChange(form, command, enable); }));
-  form.Track(control.NewWindow2.connect([&form] { return webMain_NewWindow2(form); }));
+  form.Connect({
+      {form.webMain->BeforeNavigate2, webMain_BeforeNavigate2},
+      {form.webMain->DocumentComplete, webMain_DocumentComplete},
+      {form.webMain->TitleChange, webMain_TitleChange},
+      {form.webMain->CommandStateChange, webMain_CommandStateChange},
+      {form.webMain->NewWindow2, webMain_NewWindow2},
+  });
 }
 
 }  // namespace lumetta

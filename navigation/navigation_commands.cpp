@@ -3,8 +3,8 @@
 #include <glib.h>
 
 #include "app/settings.h"
-#include "app/trim_spaces.h"
 #include "navigation/browser_events.h"
+#include "platform/trim.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"
@@ -18,7 +18,8 @@ void txtURL_GotFocus(frmMain& form) {
 
 void txtURL_KeyDown(frmMain& form, int key_code, int) {
   if (key_code != kKeyReturn) return;
-  DoNavigate(form, TrimSpaces(form.txtURL.Text()));
+  const std::string text = form.txtURL.Text();
+  DoNavigate(form, std::string(TrimSpaces(text)));
 }
 
 void mnuMainViewGoBack_Click(frmMain& form) { form.webMain->GoBack(); }
@@ -43,27 +44,24 @@ void mnuMainFileOffLine_Click(frmMain& form) {
 }
 
 void ConnectNavigationEvents(frmMain& form) {
-  auto on_click = [&form](MenuItem& item, void (*handler)(frmMain&)) {
-    form.Track(item.Click.connect([&form, handler](int) { handler(form); }));
-  };
-  form.Track(form.txtURL.GotFocus.connect([&form] { txtURL_GotFocus(form); }));
-  form.Track(form.txtURL.KeyDown.connect(
-      [&form](int key, int shift) { txtURL_KeyDown(form, key, shift); }));
-  on_click(form.mnuMainFileNewLabel, &mnuMainFileNewLabel_Click);
-  on_click(form.mnuMainFileOpen, &mnuMainFileOpen_Click);
-  on_click(form.mnuMainFileOffLine, &mnuMainFileOffLine_Click);
-  on_click(form.mnuMainViewGoHomePage, &mnuMainViewGoHomePage_Click);
-  on_click(form.mnuMainViewGoBack, &mnuMainViewGoBack_Click);
-  on_click(form.mnuMainViewGoForword, &mnuMainViewGoForword_Click);
-  on_click(form.mnuMainViewStop, &mnuMainViewStop_Click);
-  on_click(form.mnuMainViewRefresh, &mnuMainViewRefresh_Click);
-
+  form.Connect({
+      {form.txtURL.GotFocus, txtURL_GotFocus},
+      {form.txtURL.KeyDown, txtURL_KeyDown},
+      {form.mnuMainFileNewLabel.Click, mnuMainFileNewLabel_Click},
+      {form.mnuMainFileOpen.Click, mnuMainFileOpen_Click},
+      {form.mnuMainFileOffLine.Click, mnuMainFileOffLine_Click},
+      {form.mnuMainViewGoHomePage.Click, mnuMainViewGoHomePage_Click},
+      {form.mnuMainViewGoBack.Click, mnuMainViewGoBack_Click},
+      {form.mnuMainViewGoForword.Click, mnuMainViewGoForword_Click},
+      {form.mnuMainViewStop.Click, mnuMainViewStop_Click},
+      {form.mnuMainViewRefresh.Click, mnuMainViewRefresh_Click},
+  });
   // The toolbar's navigation buttons run the menu items' handlers.
-  form.SetToolbarAction(kToolBack, [&form] { mnuMainViewGoBack_Click(form); });
-  form.SetToolbarAction(kToolForward, [&form] { mnuMainViewGoForword_Click(form); });
-  form.SetToolbarAction(kToolStop, [&form] { mnuMainViewStop_Click(form); });
-  form.SetToolbarAction(kToolRefresh, [&form] { mnuMainViewRefresh_Click(form); });
-  form.SetToolbarAction(kToolHome, [&form] { mnuMainViewGoHomePage_Click(form); });
+  form.SetToolbarAction(kToolBack, mnuMainViewGoBack_Click);
+  form.SetToolbarAction(kToolForward, mnuMainViewGoForword_Click);
+  form.SetToolbarAction(kToolStop, mnuMainViewStop_Click);
+  form.SetToolbarAction(kToolRefresh, mnuMainViewRefresh_Click);
+  form.SetToolbarAction(kToolHome, mnuMainViewGoHomePage_Click);
 
   ConnectBrowserEvents(form);
 }

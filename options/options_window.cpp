@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/reg_hive_writer.h"
+#include "platform/trim.h"
 
 namespace lumetta {
 namespace {
@@ -22,9 +23,7 @@ std::string CleanAddress(const Glib::ustring& text) {
   for (const char c : text.raw()) {
     if (c != '\r' && c != '\n') address += c;
   }
-  const size_t start = address.find_first_not_of(" \t");
-  if (start == std::string::npos) return {};
-  return address.substr(start, address.find_last_not_of(" \t") - start + 1);
+  return std::string(TrimWhitespace(address));
 }
 
 void Prepare(Gtk::Frame& frame, Gtk::Box& box, Gtk::Label& text, Gtk::Box& buttons) {

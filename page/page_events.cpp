@@ -8,26 +8,21 @@
 namespace lumetta {
 
 void ConnectPageEvents(frmMain& form) {
-  auto on_click = [&form](MenuItem& item, void (*handler)(frmMain&)) {
-    form.Track(item.Click.connect([&form, handler](int) { handler(form); }));
-  };
-  on_click(form.mnuMainFileSaveAs, &mnuMainFileSaveAs_Click);
-  on_click(form.mnuMainFilePageSet, &mnuMainFilePageSet_Click);
-  on_click(form.mnuMainFilePrint, &mnuMainFilePrint_Click);
-  on_click(form.mnuMainFilePrintPreView, &mnuMainFilePrintPreView_Click);
-  on_click(form.mnuMainFileProperty, &mnuMainFileProperty_Click);
-  on_click(form.mnuMainEditCut, &mnuMainEditCut_Click);
-  on_click(form.mnuMainEditCopy, &mnuMainEditCopy_Click);
-  on_click(form.mnuMainEditPaste, &mnuMainEditPaste_Click);
-  on_click(form.mnuMainEditSelectAll, &mnuMainEditSelectAll_Click);
-  on_click(form.mnuMainEditFind, &mnuMainEditFind_Click);
-  for (const auto& [index, item] : form.mnuMainViewFontSizeZoom) {
-    form.Track(item->Click.connect([&form](int i) { mnuMainViewFontSizeZoom_Click(form, i); }));
-  }
-  for (const auto& [index, item] : form.mnuMainViewPageZoomX) {
-    form.Track(item->Click.connect([&form](int i) { mnuMainViewPageZoomX_Click(form, i); }));
-  }
-  on_click(form.mnuMainViewSourceCode, &mnuMainViewSourceCode_Click);
+  form.Connect({
+      {form.mnuMainFileSaveAs.Click, mnuMainFileSaveAs_Click},
+      {form.mnuMainFilePageSet.Click, mnuMainFilePageSet_Click},
+      {form.mnuMainFilePrint.Click, mnuMainFilePrint_Click},
+      {form.mnuMainFilePrintPreView.Click, mnuMainFilePrintPreView_Click},
+      {form.mnuMainFileProperty.Click, mnuMainFileProperty_Click},
+      {form.mnuMainEditCut.Click, mnuMainEditCut_Click},
+      {form.mnuMainEditCopy.Click, mnuMainEditCopy_Click},
+      {form.mnuMainEditPaste.Click, mnuMainEditPaste_Click},
+      {form.mnuMainEditSelectAll.Click, mnuMainEditSelectAll_Click},
+      {form.mnuMainEditFind.Click, mnuMainEditFind_Click},
+      {form.mnuMainViewFontSizeZoom, &MenuItem::Click, mnuMainViewFontSizeZoom_Click},
+      {form.mnuMainViewPageZoomX, &MenuItem::Click, mnuMainViewPageZoomX_Click},
+      {form.mnuMainViewSourceCode.Click, mnuMainViewSourceCode_Click},
+  });
 }
 
 }  // namespace lumetta

@@ -2,7 +2,6 @@
 
 #include <glib.h>
 
-#include "app/resume_next.h"
 #include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
@@ -15,19 +14,14 @@ namespace lumetta {
 void mnuMainViewSourceCode_Click(frmMain& form) {
   std::string markup;
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] {
-    if (form.webMain->GetDocumentElementInnerHTML(markup).Failed()) markup.clear();
-  });
+  if (form.webMain->GetDocumentElementInnerHTML(markup).Failed()) markup.clear();
   // Reading waited for the page: a window closed meanwhile opens no editor.
   if (alive.expired()) return;
   const std::string program_folder = ProgramFolder();
-  std::string path;
-  Try([&] { path = WriteSourceFile(markup, program_folder, UserCacheDir() + "/lumetta"); });
-  Try([&] {
-    if (Shell* shell = ThePlatform().shell) {
-      shell->ShellExecute("Open", kNotepad, path, program_folder, kSwShowNormal);
-    }
-  });
+  const std::string path = WriteSourceFile(markup, program_folder, UserCacheDir() + "/lumetta");
+  if (Shell* shell = ThePlatform().shell) {
+    shell->ShellExecute("Open", kNotepad, path, program_folder, kSwShowNormal);
+  }
 }
 
 std::string WriteSourceFile(const std::string& markup, const std::string& program_folder,

@@ -6,7 +6,6 @@
 
 #include "app/number_text.h"
 #include "app/report_error.h"
-#include "app/resume_next.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta {
@@ -44,7 +43,7 @@ std::string CssQuotient(int32_t percent) {
 
 void mnuMainViewFontSizeZoom_Click(frmMain& form, int index) {
   const std::weak_ptr<void> alive = form.Alive();
-  Try([&] { form.webMain->ExecWB(kOleCmdIdZoom, kOleCmdExecOptDontPromptUser, index); });
+  form.webMain->ExecWB(kOleCmdIdZoom, kOleCmdExecOptDontPromptUser, index);
   if (alive.expired()) return;
   CheckFontSizeMenu(form, index);
 }
@@ -59,18 +58,15 @@ void CheckFontSizeMenu(frmMain& form, int index) {
 
 void mnuMainViewPageZoomX_Click(frmMain& form, int index) {
   if (form.mlngPageZoom == 0) form.mlngPageZoom = 100;
-  std::string percentage;
-  Try([&] { percentage = PercentageText(index, form.mlngPageZoom); });
+  const std::string percentage = PercentageText(index, form.mlngPageZoom);
   // A text that is no 32-bit integer leaves the stored percentage as it was.
-  Try([&] { TextToInt32(percentage, form.mlngPageZoom); });
+  TextToInt32(percentage, form.mlngPageZoom);
   SetPageZoom(form, percentage);
 }
 
 void SetPageZoom(frmMain& form, const std::string& percentage) {
-  TrapStep("SetPageZoom", [&] {
-    const Status status = ZoomPage(form.webMain.Get(), percentage);
-    if (status.Failed()) ReportError("SetPageZoom", status.number, status.description);
-  });
+  const Status status = ZoomPage(form.webMain.Get(), percentage);
+  if (status.Failed()) ReportError("SetPageZoom", status.number, status.description);
 }
 
 Status ZoomPage(BrowserControl& control, const std::string& percentage) {

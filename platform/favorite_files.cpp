@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
@@ -29,18 +30,6 @@ bool HasShortcutExtension(std::string_view name) {
   return name.size() > kShortcutExtension.size() &&
          g_ascii_strncasecmp(name.data() + name.size() - kShortcutExtension.size(),
                              kShortcutExtension.data(), kShortcutExtension.size()) == 0;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && g_unichar_isspace(g_utf8_get_char(text.data()))) {
-    text.remove_prefix(g_utf8_next_char(text.data()) - text.data());
-  }
-  while (!text.empty()) {
-    const char* last = g_utf8_find_prev_char(text.data(), text.data() + text.size());
-    if (last == nullptr || !g_unichar_isspace(g_utf8_get_char(last))) break;
-    text.remove_suffix(text.data() + text.size() - last);
-  }
-  return text;
 }
 
 std::string BaseName(const std::string& path) {
@@ -97,7 +86,7 @@ void AddFolders(const std::string& root, const std::string& folder, int depth,
 
 std::string FavoriteFileName(std::string_view name, std::string_view extension) {
   const std::string valid = ValidUtf8(name);
-  std::string file_name(TrimBlanks(valid));
+  std::string file_name(TrimWhitespace(valid));
   if (file_name.empty()) return {};
   for (char& c : file_name) {
     if (IsForbidden(static_cast<unsigned char>(c))) c = '_';

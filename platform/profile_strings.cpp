@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "platform/file_io.h"
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
@@ -52,18 +53,6 @@ std::string Encode(const std::string& text, Encoding encoding) {
   }
   return text;
 }
-constexpr std::string_view kBlanks = " \t\r\v\f";
-
-std::string_view TrimRight(std::string_view text) {
-  const size_t last = text.find_last_not_of(kBlanks);
-  return last == text.npos ? std::string_view() : text.substr(0, last + 1);
-}
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(kBlanks);
-  return first == text.npos ? std::string_view() : TrimRight(text.substr(first));
-}
-
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -106,15 +95,15 @@ struct ParsedLine {
 // A line without its line end. "[" without a closing "]" is no section header: like any other
 // text it is a key, with a value when it holds "=".
 ParsedLine ParseLine(std::string_view line) {
-  const std::string_view text = Trim(line);
+  const std::string_view text = TrimWhitespace(line);
   if (text.empty()) return {};
   if (text.front() == '[') {
     const size_t close = text.rfind(']');
-    if (close != text.npos) return {LineKind::kSection, Trim(text.substr(1, close - 1))};
+    if (close != text.npos) return {LineKind::kSection, TrimWhitespace(text.substr(1, close - 1))};
   }
   const size_t equals = line.find('=');
   if (equals == line.npos) return {LineKind::kKey, text};
-  return {LineKind::kKey, Trim(line.substr(0, equals)), equals};
+  return {LineKind::kKey, TrimWhitespace(line.substr(0, equals)), equals};
 }
 
 // Where a key is, or would go, in the text of a profile file (without its byte order mark).
@@ -209,10 +198,10 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
     const Location at = Locate(text, section, key);
     if (at.key_found && at.equals != std::string_view::npos) {
       const std::string_view line = text.substr(at.key_begin, at.key_end - at.key_begin);
-      return Cut(Unquote(UpToNul(Trim(line.substr(at.equals + 1)))), size);
+      return Cut(Unquote(UpToNul(TrimWhitespace(line.substr(at.equals + 1)))), size);
     }
   }
-  return Cut(UpToNul(TrimRight(default_value)), size);
+  return Cut(UpToNul(TrimTrailingWhitespace(default_value)), size);
 }
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
@@ -236,8 +225,8 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     // The key keeps its own spelling and indentation.
     const std::string_view old_line = text.substr(at.key_begin, at.key_end - at.key_begin);
     out += text.substr(0, at.key_begin);
-    out +=
-        at.equals == std::string_view::npos ? TrimRight(old_line) : old_line.substr(0, at.equals);
+    out += at.equals == std::string_view::npos ? TrimTrailingWhitespace(old_line)
+                                               : old_line.substr(0, at.equals);
     out += line.substr(key.size());
     out += text.substr(at.key_end);
   } else if (at.section_found) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/reg_syntax.h"
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
@@ -57,11 +58,11 @@ std::optional<uint32_t> ParseHexNumber(std::string_view s) {
 
 std::optional<std::string> ParseHexBytes(std::string_view list) {
   std::string out;
-  list = Trim(list);
+  list = TrimWhitespace(list);
   if (list.empty()) return out;
   while (true) {
     const size_t comma = list.find(',');
-    const std::string_view token = Trim(list.substr(0, comma));
+    const std::string_view token = TrimWhitespace(list.substr(0, comma));
     if (token.size() > 2) return std::nullopt;
     const std::optional<uint32_t> byte = ParseHexNumber(token);
     if (!byte) return std::nullopt;
@@ -80,12 +81,12 @@ std::string StringFromHex(const std::string& bytes, HexStrings encoding) {
 std::optional<RegData> ParseData(std::string_view data, HexStrings encoding) {
   if (data.starts_with('"')) {
     std::optional<std::string> text = ReadQuoted(data);
-    if (!text || !Trim(data).empty()) return std::nullopt;
+    if (!text || !TrimWhitespace(data).empty()) return std::nullopt;
     text->push_back('\0');
     return RegData{kRegSz, std::move(*text)};
   }
   if (StartsWithNoCase(data, "dword:")) {
-    const std::optional<uint32_t> number = ParseHexNumber(Trim(data.substr(6)));
+    const std::optional<uint32_t> number = ParseHexNumber(TrimWhitespace(data.substr(6)));
     if (!number) return std::nullopt;
     std::string bytes;
     for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(*number >> shift);
@@ -113,7 +114,7 @@ std::optional<RegData> ParseData(std::string_view data, HexStrings encoding) {
 
 HexStrings HexStringEncoding(std::string_view text, bool from_utf16) {
   size_t pos = 0;
-  const std::string_view header = Trim(NextLine(text, pos));
+  const std::string_view header = TrimWhitespace(NextLine(text, pos));
   if (StartsWithNoCase(header, "REGEDIT4")) return HexStrings::kNarrow;
   if (StartsWithNoCase(header, "Windows Registry Editor Version 5")) return HexStrings::kUtf16;
   return from_utf16 ? HexStrings::kUtf16 : HexStrings::kNarrow;
@@ -126,7 +127,7 @@ bool JoinContinuations(std::string_view text, size_t& pos, std::string& data) {
     data.pop_back();
     if (pos >= text.size()) return false;
     size_t next = pos;
-    const std::string_view more = Trim(NextLine(text, next));
+    const std::string_view more = TrimWhitespace(NextLine(text, next));
     if (more.empty() || more[0] == '[' || more[0] == '"' || more[0] == '@') return false;
     data += more;
     pos = next;
@@ -140,7 +141,7 @@ std::optional<RegData> ReplayImport(std::string_view text, HexStrings encoding,
   bool in_key = false;
   size_t pos = 0;
   while (pos < text.size()) {
-    const std::string_view line = Trim(NextLine(text, pos));
+    const std::string_view line = TrimWhitespace(NextLine(text, pos));
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
       if (!line.ends_with(']')) {
@@ -160,7 +161,7 @@ std::optional<RegData> ReplayImport(std::string_view text, HexStrings encoding,
     std::string_view rest = line;
     const std::optional<std::string> value_name = ReadValueName(rest);
     if (!value_name || !rest.starts_with('=') || Fold(*value_name) != name) continue;
-    rest = Trim(rest.substr(1));
+    rest = TrimWhitespace(rest.substr(1));
     if (rest == "-") {
       result.reset();
       continue;

@@ -10,6 +10,7 @@
 #include "platform/reg_hive.h"
 #include "platform/reg_syntax.h"
 #include "platform/registry.h"
+#include "platform/trim.h"
 
 namespace lumetta {
 namespace {
@@ -53,7 +54,7 @@ std::optional<std::vector<Line>> SplitLines(std::string_view bytes, HiveEncoding
 }
 
 bool IsExportHeader(std::string_view line) {
-  line = Trim(line);
+  line = TrimWhitespace(line);
   return StartsWithNoCase(line, "REGEDIT4") ||
          StartsWithNoCase(line, "Windows Registry Editor Version 5");
 }
@@ -71,7 +72,7 @@ Assignment FindAssignment(const std::vector<Line>& lines, const std::string& key
                           const std::string& name) {
   Assignment found;
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = Trim(lines[i].text);
+    const std::string_view line = TrimWhitespace(lines[i].text);
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
       const bool closed = line.ends_with(']');
@@ -83,13 +84,13 @@ Assignment FindAssignment(const std::vector<Line>& lines, const std::string& key
     std::string_view rest = line;
     const std::optional<std::string> value_name = ReadValueName(rest);
     if (!value_name || !rest.starts_with('=') || Fold(*value_name) != name) continue;
-    const std::string_view data = TrimLeft(rest.substr(1));
+    const std::string_view data = TrimLeadingWhitespace(rest.substr(1));
     found.lead = lines[i].text.substr(0, static_cast<size_t>(data.data() - lines[i].text.data()));
     // A hex value goes on over the lines that its backslashes continue.
     size_t last = i;
     if (StartsWithNoCase(data, "hex")) {
-      while (Trim(lines[last].text).ends_with('\\') && last + 1 < lines.size()) {
-        const std::string_view next = Trim(lines[last + 1].text);
+      while (TrimWhitespace(lines[last].text).ends_with('\\') && last + 1 < lines.size()) {
+        const std::string_view next = TrimWhitespace(lines[last + 1].text);
         if (next.empty() || next[0] == '[' || next[0] == '"' || next[0] == '@') break;
         ++last;
       }

@@ -4,12 +4,11 @@
 
 #include <cstdint>
 
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace lumetta::reg_text {
 namespace {
-
-constexpr std::string_view kBlanks = " \t";
 
 std::string_view CanonicalRoot(std::string_view folded_root) {
   if (folded_root == "hkcu") return "hkey_current_user";
@@ -76,16 +75,6 @@ std::optional<std::string> EncodeHiveText(std::string_view utf8, HiveEncoding en
   return out;
 }
 
-std::string_view TrimLeft(std::string_view s) {
-  size_t start = s.find_first_not_of(kBlanks);
-  return start == std::string_view::npos ? std::string_view() : s.substr(start);
-}
-
-std::string_view Trim(std::string_view s) {
-  s = TrimLeft(s);
-  return s.substr(0, s.find_last_not_of(kBlanks) + 1);
-}
-
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
   return s.size() >= prefix.size() &&
          g_ascii_strncasecmp(s.data(), prefix.data(), prefix.size()) == 0;
@@ -123,7 +112,7 @@ std::string Fold(std::string_view s) {
 }
 
 std::string NormalizeKey(std::string_view path) {
-  const std::string folded = Fold(Trim(path));
+  const std::string folded = Fold(TrimWhitespace(path));
   std::string out;
   size_t start = 0;
   while (start <= folded.size()) {
@@ -165,7 +154,7 @@ std::optional<std::string> ReadValueName(std::string_view& line) {
   } else if (line.starts_with('"')) {
     name = ReadQuoted(line);
   }
-  if (name) line = TrimLeft(line);
+  if (name) line = TrimLeadingWhitespace(line);
   return name;
 }
 

@@ -24,9 +24,6 @@ std::optional<std::string> DecodeHiveText(std::string_view bytes, HiveEncoding e
 // UTF-8 text in `encoding`, without a byte-order mark; nothing when the encoding cannot hold it.
 std::optional<std::string> EncodeHiveText(std::string_view utf8, HiveEncoding encoding);
 
-std::string_view TrimLeft(std::string_view s);
-// Without the blanks and tabs around it.
-std::string_view Trim(std::string_view s);
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 // Valid UTF-8 apart from NULs, which hex payloads of string values hold between their parts.
 bool IsUtf8AllowingNuls(std::string_view s);

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/trim.h"
 #include "search/search_engine_menu.h"
 #include "ui/main_window/do_navigate.h"
 #include "ui/main_window/frm_main.h"
@@ -22,7 +23,8 @@ constexpr char kEmptyKeywordTitle[] = "提示";
 }  // namespace
 
 void DoSearch(frmMain& form) {
-  const std::string keyword = TrimKeyword(form.txtSearch.Text());
+  const std::string text = form.txtSearch.Text();
+  const std::string keyword(TrimSpacesAndIdeographicSpaces(text));
   if (keyword.empty()) {
     const std::weak_ptr<void> alive = form.Alive();
     if (MessageBox* box = ThePlatform().message_box) {
@@ -61,13 +63,13 @@ void txtSearch_KeyPress(frmMain& form, int key_ascii) {
 }
 
 void ConnectSearchEvents(frmMain& form) {
-  form.Track(form.txtSearch.GotFocus.connect([&form] { txtSearch_GotFocus(form); }));
-  form.Track(form.txtSearch.KeyPress.connect([&form](int key) { txtSearch_KeyPress(form, key); }));
-  for (const auto& [index, item] : form.mnuMainToolSearchType) {
-    form.Track(item->Click.connect([&form](int i) { mnuMainToolSearchType_Click(form, i); }));
-  }
-  form.SetToolbarAction(kToolSearch, [&form] { DoSearch(form); });
-  form.SetToolbarAction(kToolSearchEngines, [&form] { PopUpSearchEngines(form); });
+  form.Connect({
+      {form.txtSearch.GotFocus, txtSearch_GotFocus},
+      {form.txtSearch.KeyPress, txtSearch_KeyPress},
+      {form.mnuMainToolSearchType, &MenuItem::Click, mnuMainToolSearchType_Click},
+  });
+  form.SetToolbarAction(kToolSearch, DoSearch);
+  form.SetToolbarAction(kToolSearchEngines, PopUpSearchEngines);
 }
 
 }  // namespace lumetta

@@ -12,11 +12,9 @@ namespace {
 
 // Started without arguments in the browser's own folder; one that cannot start shows nothing.
 void StartUtility(const char* program) {
-  Try([&] {
-    if (Shell* shell = ThePlatform().shell) {
-      shell->ShellExecute("Open", program, "", ProgramFolder(), kSwShowNormal);
-    }
-  });
+  if (Shell* shell = ThePlatform().shell) {
+    shell->ShellExecute("Open", program, "", ProgramFolder(), kSwShowNormal);
+  }
 }
 
 }  // namespace
@@ -28,19 +26,15 @@ void mnuMainToolEXECalc_Click(frmMain&) { StartUtility(kCalculator); }
 void mnuMainToolEXEExplorer_Click(frmMain&) { StartUtility(kExplorer); }
 
 void mnuMainToolInternetOption_Click(frmMain&) {
-  Try([] {
-    if (Shell* shell = ThePlatform().shell) {
-      shell->RunCommandLine(kInternetOptionsCommand, kSwShowNormal);
-    }
-  });
+  if (Shell* shell = ThePlatform().shell) {
+    shell->RunCommandLine(kInternetOptionsCommand, kSwShowNormal);
+  }
 }
 
 void mnuMainHelpAbout_Click(frmMain&) {
-  Try([] {
-    if (MessageBox* box = ThePlatform().message_box) {
-      box->Show(kAboutText, kMbIconInformation, "关于...");
-    }
-  });
+  if (MessageBox* box = ThePlatform().message_box) {
+    box->Show(kAboutText, kMbIconInformation, "关于...");
+  }
 }
 
 void mnuMainHelpSoftPage_Click(frmMain& form) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/resume_next.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/url_cache.h"
@@ -120,12 +119,9 @@ void mnuMainToolHistoryClearExplorer_Click(frmMain& form) {
   if (clearing) return;
   const std::weak_ptr<void> alive = form.Alive();
   int answer = kIdNo;
-  Try([&] {
-    if (MessageBox* box = ThePlatform().message_box) {
-      answer =
-          box->Show("确实要删除所有浏览器及Cacke记录吗？", kMbYesNo | kMbIconQuestion, kNotice);
-    }
-  });
+  if (MessageBox* box = ThePlatform().message_box) {
+    answer = box->Show("确实要删除所有浏览器及Cacke记录吗？", kMbYesNo | kMbIconQuestion, kNotice);
+  }
   // A window closed instead of answering has not agreed to anything.
   if (answer == kIdNo || alive.expired()) return;
   ClearHistory(alive);
@@ -134,7 +130,7 @@ void mnuMainToolHistoryClearExplorer_Click(frmMain& form) {
 void ClearHistory(const std::weak_ptr<void>& asker) {
   if (clearing) return;
   clearing = true;
-  Try([&] { ClearCache(asker); });
+  ClearCache(asker);
   clearing = false;
 }
 

@@ -7,18 +7,15 @@
 namespace lumetta {
 
 void ConnectToolsEvents(frmMain& form) {
-  const std::pair<MenuItem*, void (*)(frmMain&)> handlers[] = {
-      {&form.mnuMainToolHistoryClearExplorer, &mnuMainToolHistoryClearExplorer_Click},
-      {&form.mnuMainToolEXENotepad, &mnuMainToolEXENotepad_Click},
-      {&form.mnuMainToolEXECalc, &mnuMainToolEXECalc_Click},
-      {&form.mnuMainToolEXEExplorer, &mnuMainToolEXEExplorer_Click},
-      {&form.mnuMainToolInternetOption, &mnuMainToolInternetOption_Click},
-      {&form.mnuMainHelpAbout, &mnuMainHelpAbout_Click},
-      {&form.mnuMainHelpSoftPage, &mnuMainHelpSoftPage_Click},
-  };
-  for (const auto& [item, handler] : handlers) {
-    form.Track(item->Click.connect([&form, handler = handler](int) { handler(form); }));
-  }
+  form.Connect({
+      {form.mnuMainToolHistoryClearExplorer.Click, mnuMainToolHistoryClearExplorer_Click},
+      {form.mnuMainToolEXENotepad.Click, mnuMainToolEXENotepad_Click},
+      {form.mnuMainToolEXECalc.Click, mnuMainToolEXECalc_Click},
+      {form.mnuMainToolEXEExplorer.Click, mnuMainToolEXEExplorer_Click},
+      {form.mnuMainToolInternetOption.Click, mnuMainToolInternetOption_Click},
+      {form.mnuMainHelpAbout.Click, mnuMainHelpAbout_Click},
+      {form.mnuMainHelpSoftPage.Click, mnuMainHelpSoftPage_Click},
+  });
 }
 
 }  // namespace lumetta

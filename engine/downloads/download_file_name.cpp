@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include "platform/trim.h"
 #include "platform/utf8.h"
 
 namespace lumetta {
@@ -44,7 +45,7 @@ std::string SafeDownloadName(std::string_view suggested) {
       name.append(p, g_utf8_next_char(p) - p);
     }
   }
-  while (!name.empty() && g_ascii_isspace(name.back())) name.pop_back();
+  name.resize(TrimTrailingWhitespace(name).size());
   if (name.empty()) return kFallbackName;
   return Shortened(name, kMaxFileNameBytes);
 }

@@ -10,7 +10,8 @@ std::string ByteSizeText(uint64_t bytes) {
   static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB"};
   double value = static_cast<double>(bytes) / 1024;
   size_t unit = 0;
-  while (value >= 1024 && unit + 1 < std::size(kUnits)) {
+  // A value that one decimal would show as 1024.0 takes the next unit.
+  while (value >= 1024 - 0.05 && unit + 1 < std::size(kUnits)) {
     value /= 1024;
     ++unit;
   }

@@ -5,6 +5,7 @@
 #include <libsoup/soup.h>
 
 #include "engine/dialog_parent.h"
+#include "engine/security/certificate_problems.h"
 #include "engine/type_description.h"
 
 namespace lumetta {
@@ -48,26 +49,15 @@ std::string ModifiedText(const char* last_modified) {
   return result;
 }
 
-std::string CertificateProblems(GTlsCertificateFlags flags) {
-  struct Problem {
-    GTlsCertificateFlags flag;
-    const char* text;
-  };
-  static const Problem kProblems[] = {
-      {G_TLS_CERTIFICATE_UNKNOWN_CA, "颁发者不受信任"},
-      {G_TLS_CERTIFICATE_BAD_IDENTITY, "与网站名称不符"},
-      {G_TLS_CERTIFICATE_NOT_ACTIVATED, "尚未生效"},
-      {G_TLS_CERTIFICATE_EXPIRED, "已过期"},
-      {G_TLS_CERTIFICATE_REVOKED, "已被吊销"},
-      {G_TLS_CERTIFICATE_INSECURE, "使用不安全的算法"},
-      {G_TLS_CERTIFICATE_GENERIC_ERROR, "有错误"},
-  };
-  std::string text;
-  for (const Problem& problem : kProblems) {
-    if ((flags & problem.flag) == 0) continue;
-    text += (text.empty() ? "" : "、") + std::string(problem.text);
+// The connection of a page over TLS, with the problems of its certificate by the names the
+// certificate error page gives them.
+std::string TlsConnectionText(GTlsCertificate* certificate, GTlsCertificateFlags errors) {
+  if (errors == 0) return "加密连接 (TLS)，证书有效";
+  std::string names;
+  for (const CertificateProblemText& problem : DescribeProblems(ProblemsOf(certificate, errors))) {
+    names += (names.empty() ? "" : "、") + std::string(problem.name);
   }
-  return text;
+  return "加密连接 (TLS)，证书错误：" + names;
 }
 
 }  // namespace
@@ -169,9 +159,7 @@ void PagePropertiesDialog::Fill() {
   GTlsCertificateFlags flags = GTlsCertificateFlags(0);
   if (protocol == "https" && webkit_web_view_get_tls_info(view_, &certificate_, &flags)) {
     g_object_ref(certificate_);
-    const std::string problems = CertificateProblems(flags);
-    security_->set_text(problems.empty() ? "加密连接 (TLS)，证书有效"
-                                         : "加密连接 (TLS)，但证书" + problems);
+    security_->set_text(TlsConnectionText(certificate_, flags));
   } else if (protocol == "http") {
     security_->set_text("未加密的连接");
   } else {

@@ -24,12 +24,21 @@ bool SameQuestion(WebKitAuthenticationRequest* a, WebKitAuthenticationRequest* b
 
 }  // namespace
 
-SignInRequests::SignInRequests(WebKitWebView* view) : view_(view) {}
+SignInRequests::SignInRequests(WebKitWebView* view) : view_(view) {
+  g_signal_connect(view_, "authenticate", G_CALLBACK(&SignInRequests::OnAuthenticate), this);
+}
 
 SignInRequests::~SignInRequests() {
+  g_signal_handlers_disconnect_by_data(view_, this);
   answer_.disconnect();
   dialog_.reset();
   while (!waiting_.empty()) Settle(waiting_.front(), nullptr);
+}
+
+gboolean SignInRequests::OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
+                                        gpointer data) {
+  static_cast<SignInRequests*>(data)->Add(request);
+  return TRUE;
 }
 
 void SignInRequests::Add(WebKitAuthenticationRequest* request) {

@@ -13,6 +13,7 @@ class SignInDialog;
 // A view's requests for a user name and password, asked one at a time with SignInDialog. An
 // answer goes to every waiting request for the same server and realm, so a page that asks
 // many times at once gets one dialog. Passwords are kept nowhere but in the answered request.
+// Only the user can give a password, so the control asks whether or not it is silent.
 class SignInRequests {
  public:
   explicit SignInRequests(WebKitWebView* view);
@@ -21,9 +22,10 @@ class SignInRequests {
   SignInRequests(const SignInRequests&) = delete;
   SignInRequests& operator=(const SignInRequests&) = delete;
 
-  void Add(WebKitAuthenticationRequest* request);
-
  private:
+  void Add(WebKitAuthenticationRequest* request);
+  static gboolean OnAuthenticate(WebKitWebView*, WebKitAuthenticationRequest* request,
+                                 gpointer self);
   void AskNext();
   void Answer(int response);
   // Takes `request` out of the queue and lets it go; `credential` null goes on without.

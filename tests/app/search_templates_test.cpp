@@ -48,24 +48,6 @@ struct TextCase {
   friend void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class TrimKeywordTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(TrimKeywordTest, RemovesOrdinaryAndIdeographicBlanksAtTheEnds) {
-  EXPECT_EQ(TrimKeyword(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TrimKeywordTest,
-    testing::Values(TextCase{"Spaces", "  abc  ", "abc"}, TextCase{"Bare", "abc", "abc"},
-                    TextCase{"Empty", "", ""}, TextCase{"OnlySpaces", "    ", ""},
-                    TextCase{"OnlyIdeographic", "\u3000\u3000", ""},
-                    TextCase{"Ideographic", "\u3000abc\u3000", "abc"},
-                    TextCase{"MixedKeepsInner", " \u3000 a b\u3000c \u3000 ", "a b\u3000c"},
-                    TextCase{"Tabs", "\tabc\t", "\tabc\t"},
-                    TextCase{"NoBreakSpaces", "\u00a0abc\u00a0", "\u00a0abc\u00a0"},
-                    TextCase{"OtherBlanks", "\u2002abc\n", "\u2002abc\n"}),
-    CaseName<TextCase>);
-
 class PercentEncodeTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(PercentEncodeTest, KeepsOnlyUnreservedCharacters) {

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 #include <gtkmm/window.h>
 
-#include <algorithm>
 #include <memory>
-#include <vector>
+#include <set>
 
 #include "engine/webkit_engine.h"
 #include "tests/support/local_server.h"
@@ -35,9 +34,9 @@ TEST(SpareViewTest, TheNextWindowOpensItsPageInAProcessStartedAhead) {
   first->Navigate(server.Url("/"));
   ASSERT_TRUE(Shows(*first, "第一个"));
   // Once the first page has loaded, a process starts for the next window.
-  const std::vector<pid_t> before = test::WebProcesses();
+  const std::set<pid_t> before = test::WebProcesses();
   ASSERT_TRUE(test::WaitUntil([&] { return test::WebProcesses().size() > before.size(); }));
-  const std::vector<pid_t> ahead = test::WebProcesses();
+  const std::set<pid_t> ahead = test::WebProcesses();
 
   const auto next = engine.Create();
   Gtk::Window next_window;
@@ -46,7 +45,7 @@ TEST(SpareViewTest, TheNextWindowOpensItsPageInAProcessStartedAhead) {
   next->Navigate(server.Url("/next"));
   ASSERT_TRUE(Shows(*next, "第二个"));
   for (const pid_t pid : test::WebProcesses()) {
-    EXPECT_TRUE(std::ranges::find(ahead, pid) != ahead.end()) << "a process started for " << pid;
+    EXPECT_TRUE(ahead.contains(pid)) << "a process started for " << pid;
   }
   // Nothing before its page: the process was started without one.
   EXPECT_FALSE(webkit_web_view_can_go_back(WEBKIT_WEB_VIEW(next->GetWidget().gobj())));

@@ -188,6 +188,23 @@ TEST_F(WebKitControlTest, RefusedConnectionIsAnUnreachableServer) {
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "找不到服务器"; }));
 }
 
+// A proxy refusing a tunnel, or a server failing with no body, is the server's failure: the
+// control's page says so, and no file is offered for saving.
+TEST_F(WebKitControlTest, ErrorAnswerWithoutAPageIsAnErrorPageNotADownload) {
+  test::LocalServer::Page bad_gateway;
+  bad_gateway.status = 502;
+  bad_gateway.content_type = "application/octet-stream";
+  server_.Serve("/s", bad_gateway);
+  ASSERT_TRUE(Load(server_.Url("/a")));
+  ASSERT_TRUE(Load(server_.Url("/s?wd=baidu")));
+  ASSERT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "无法显示网页"; }));
+  EXPECT_EQ(control_->LocationURL(), server_.Url("/s?wd=baidu"));
+  const auto text = test::EvaluateScript(control_->GetWidget(), "document.body.innerText");
+  EXPECT_NE(text.value_or("").find("HTTP 502 Bad Gateway"), std::string::npos);
+  test::RunFor(300);
+  EXPECT_FALSE(test::IsShown("文件下载"));
+}
+
 TEST_F(WebKitControlTest, StoppedLoadCompletesNothing) {
   test::LocalServer::Page never;
   never.hang = true;
@@ -336,6 +353,12 @@ TEST_F(WebKitControlTest, CertificateErrorPageContinuesForThatHostOnly) {
   RunScript("document.getElementById('continue').click()");
   EXPECT_TRUE(test::WaitUntil([&] { return control_->LocationName() == "安全页面"; }));
   EXPECT_EQ(control_->LocationURL(), secure.Url("/"));
+  // The page's properties name the problem as the error page did.
+  ASSERT_TRUE(control_->ShowProperties());
+  GtkWindow* properties = test::WaitForWindow("属性");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(test::LabelText(properties, "security"), "加密连接 (TLS)，证书错误：自签名证书");
+  gtk_dialog_response(GTK_DIALOG(properties), GTK_RESPONSE_OK);
 
   // Another loopback address rather than "localhost", whose lookup may try ::1 first.
   ASSERT_TRUE(secure.AlsoListenOn("127.0.0.2"));

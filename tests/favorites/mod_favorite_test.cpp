@@ -9,12 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
 #include <random>
 
+#include "app/report_error.h"
+#include "app/resume_next.h"
 #include "tests/favorites/favorites_fixture.h"
 #include "tests/support/wait.h"
 
@@ -245,6 +248,21 @@ TEST_F(FavoritesListTest, WithoutAFavoritesFolderTheListIsEmpty) {
   folders_.favorites = favorites_.Path() + "/missing";
   LoadAllFavorite(form);
   EXPECT_THAT(Captions(form), IsEmpty());
+}
+
+// A folder that is gone and a lookup that fails are reported; the list just stays empty.
+TEST_F(FavoritesListTest, FailuresAreReportedUnderTheRoutinesNames) {
+  Shortcut("a.url", "http://a.example/");
+  frmMain& form = OpenWindow();
+  const ScopedReportSink reports;
+  folders_.favorites = favorites_.Path() + "/已删除";
+  LoadAllFavorite(form);
+  EXPECT_THAT(Captions(form), IsEmpty());
+  folders_.failure = "找不到收藏夹";
+  LoadAllFavorite(form);
+  EXPECT_EQ(reports.Reports(),
+            (std::vector<ErrorReport>{{"LoadDirSubFavorite", kErrPathNotFound, g_strerror(ENOENT)},
+                                      {"GetFolderPath", kErrInvalidCall, "找不到收藏夹"}}));
 }
 
 TEST_F(FavoritesListTest, EachWindowKeepsItsOwnList) {

@@ -114,15 +114,6 @@ TEST_F(NavigationTest, HomeReadsTheHomePageAtTheClick) {
   EXPECT_EQ(Fake(form).Navigations(), Calls{"http://changed.example/"});
 }
 
-TEST_F(NavigationTest, ToolbarButtonsRunTheMenuCommands) {
-  frmMain& form = OpenWindow();
-  for (int index : {1, 2, 3, 4}) form.imgToolBar(index).PerformClick();
-  gstrHomePage = "http://home.example/";
-  form.imgToolBar(5).PerformClick();
-  EXPECT_EQ(Fake(form).calls,
-            (Calls{"GoBack", "GoForward", "Stop", "Refresh", "Navigate http://home.example/"}));
-}
-
 TEST_F(NavigationTest, WorkOfflineTogglesOfflineAndSilent) {
   frmMain& form = OpenWindow();
   auto& fake = Fake(form);

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "app/report_error.h"
+#include "app/resume_next.h"
 #include "engine/webkit_engine.h"
 #include "platform/platform.h"
 #include "shell/main_windows.h"
@@ -57,6 +59,25 @@ TEST_F(PageEngineTest, ZoomReplacesTheBodyStyleAndTheNextPageStartsUnscaled) {
   form.mnuMainViewPageZoomX(0).PerformClick();
   EXPECT_EQ(form.mlngPageZoom, 144);
   EXPECT_EQ(BodyZoom(form), "1.44");
+}
+
+// The window keeps the new percentage; the page stays as it was and the failure is reported.
+TEST_F(PageEngineTest, ZoomThatFailsIsReportedAsSetPageZoom) {
+  test::LocalServer::Page picture;
+  picture.content_type = "image/svg+xml";
+  picture.body = "<svg xmlns=\"http://www.w3.org/2000/svg\"><text y=\"20\">图</text></svg>";
+  server_.Serve("/picture.svg", picture);
+  frmMain& form = OpenWindow("/picture.svg");
+  const ScopedReportSink reports;
+  // An SVG document has no body to write the zoom into.
+  form.mnuMainViewPageZoomX(0).PerformClick();
+  EXPECT_EQ(form.mlngPageZoom, 120);
+  form.mlngPageZoom = 2000000000;
+  form.mnuMainViewPageZoomX(0).PerformClick();
+  ASSERT_EQ(reports.Reports().size(), 2u);
+  EXPECT_EQ(reports.Reports()[0].routine, "SetPageZoom");
+  EXPECT_EQ(reports.Reports()[0].number, kErrObjectNotSet);
+  EXPECT_EQ(reports.Reports()[1], (ErrorReport{"SetPageZoom", kErrOverflow, "Overflow"}));
 }
 
 TEST_F(PageEngineTest, AWindowClosedWhileItsBusyPageIsReadOpensNoEditor) {

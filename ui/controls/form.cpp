@@ -104,6 +104,29 @@ bool Form::IsActiveWindow(const Gtk::Window& window) {
 
 Gtk::Layout& Form::Client() { return *client_; }
 
+void Form::Connect(std::initializer_list<EventRow> table) {
+  for (const EventRow& row : table) row.connect_(*this);
+}
+
+void EventRow::Track(Form& form, sigc::connection connection) { form.Track(connection); }
+
+void Form::Track(sigc::connection connection) {
+  // Connections of controls that are gone (favorites entries of an earlier list) are dropped
+  // now and then, so rebuilding a list does not make the window grow.
+  if (connections_.size() >= 2 * tracked_live_ + 64) {
+    std::erase_if(connections_, [](const sigc::connection& c) { return !c.connected(); });
+    tracked_live_ = connections_.size();
+  }
+  connections_.push_back(connection);
+}
+
+void Form::Detach() {
+  alive_.reset();
+  for (sigc::connection& connection : connections_) connection.disconnect();
+  connections_.clear();
+  Window().hide();
+}
+
 void Form::OnClientResize(int width, int height) {
   if (width == client_width_ && height == client_height_) return;
   client_width_ = width;

@@ -6,11 +6,13 @@
 #include <gtkmm/menubar.h>
 #include <gtkmm/window.h>
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "ui/controls/control.h"
 #include "ui/controls/controls.h"
+#include "ui/controls/event_row.h"
 
 namespace lumetta {
 
@@ -56,12 +58,21 @@ class Form : public Control {
   // touches the window again.
   std::weak_ptr<void> Alive() const { return alive_; }
 
+  // Connects the events of the window's controls to their handlers, a row each, until the
+  // window closes:
+  //   form.Connect({{form.txtURL.KeyDown, txtURL_KeyDown},
+  //                 {form.mnuMainViewPageZoomX, &MenuItem::Click, mnuMainViewPageZoomX_Click}});
+  void Connect(std::initializer_list<EventRow> table);
+  // Keeps a connection of one of the window's events; it is cut when the window closes.
+  void Track(sigc::connection connection);
+  // Called by the host as the window closes: Alive() expires, no event reaches the window any
+  // more, and it hides.
+  void Detach();
+
  protected:
   void ApplyCaption() override;
   // The window and its client area.
   void ApplyBackColor() override;
-  // The window has closed: Alive() expires.
-  void MarkClosed() { alive_.reset(); }
 
  private:
   class ClientArea;
@@ -76,6 +87,8 @@ class Form : public Control {
   Controls controls_;
   std::vector<Control*> tab_order_;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  std::vector<sigc::connection> connections_;
+  size_t tracked_live_ = 0;
   Glib::RefPtr<Gtk::CssProvider> window_back_color_;
   Glib::RefPtr<Gtk::CssProvider> client_back_color_;
   int client_width_ = 0;

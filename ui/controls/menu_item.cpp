@@ -78,20 +78,20 @@ void MenuItem::OnActivate() {
   Click.emit(Index());
 }
 
-void MenuItem::Append(MenuItem& child) {
+Gtk::Menu& MenuItem::MakeSubmenu() {
   if (!submenu_) {
     submenu_ = std::make_unique<Gtk::Menu>();
     item_->set_submenu(*submenu_);
+    // Before the menu's own handler: what DropDown changes is in place when it shows.
+    submenu_->signal_show().connect([this] { DropDown.emit(); }, false);
   }
-  submenu_->append(child.Item());
+  return *submenu_;
 }
 
+void MenuItem::Append(MenuItem& child) { MakeSubmenu().append(child.Item()); }
+
 void MenuItem::Insert(MenuItem& child, int position) {
-  if (!submenu_) {
-    submenu_ = std::make_unique<Gtk::Menu>();
-    item_->set_submenu(*submenu_);
-  }
-  submenu_->insert(child.Item(), position);
+  MakeSubmenu().insert(child.Item(), position);
 }
 
 void MenuItem::Remove(MenuItem& child) {

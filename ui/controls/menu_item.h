@@ -49,6 +49,8 @@ class MenuItem : public Control {
   void SetShortcut(const Glib::RefPtr<Gtk::AccelGroup>& accelerators, guint key);
 
   sigc::signal<void(int index)> Click;
+  // Raised as the item's submenu is about to drop down, before it shows.
+  sigc::signal<void()> DropDown;
 
   // Chooses the item as the user would.
   void PerformClick() { item_->activate(); }
@@ -58,6 +60,7 @@ class MenuItem : public Control {
 
  private:
   void OnActivate();
+  Gtk::Menu& MakeSubmenu();
 
   MenuKind kind_;
   bool separator_ = false;

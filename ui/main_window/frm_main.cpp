@@ -56,33 +56,21 @@ frmMain::~frmMain() {
 
 int frmMain::InstanceCount() { return instances; }
 
-template <typename Signal, typename Slot>
-void frmMain::Connect(Signal& signal, Slot slot) {
-  Track(signal.connect(slot));
-}
-
 void frmMain::ConnectEvents() {
-  Connect(QueryUnload, [this] { Unload(); });
-  Connect(Resize, [this] { FormResize(); });
-  Connect(Activate, [this] { webMain->GrabFocus(); });
-  Connect(picMainWeb.DblClick, [this] { Unload(); });
-  Connect(mnuMainFileExit.Click, [this](int) { Unload(); });
-  // A page may close only a window that a page's own request opened, as browsers allow.
-  Connect(webMain->WindowClosing, [this] {
-    if (skip_start_page_) Unload();
+  Connect({
+      {QueryUnload, &frmMain::Unload},
+      {Resize, &frmMain::FormResize},
+      {Activate, &frmMain::FormActivate},
+      {picMainWeb.DblClick, &frmMain::Unload},
+      {mnuMainFileExit.Click, &frmMain::Unload},
+      {webMain->WindowClosing, &frmMain::webMain_WindowClosing},
+      {imgToolBar, &ImageButton::Click, imgToolBar_Click},
   });
-  for (auto& [index, button] : imgToolBar) {
-    Connect(button->Click, [this](int i) { imgToolBar_Click(*this, i); });
-  }
 }
 
-void frmMain::SetToolbarAction(int index, std::function<void()> action) {
-  toolbar_actions_[index] = std::move(action);
-}
-
-const std::function<void()>* frmMain::ToolbarAction(int index) const {
+frmMain::ToolbarHandler frmMain::ToolbarAction(int index) const {
   const auto it = toolbar_actions_.find(index);
-  return it != toolbar_actions_.end() ? &it->second : nullptr;
+  return it != toolbar_actions_.end() ? it->second : nullptr;
 }
 
 bool frmMain::Load() {
@@ -118,6 +106,13 @@ void frmMain::FormLoad() {
   ApplySkin(*this);
 }
 
+void frmMain::FormActivate() { webMain->GrabFocus(); }
+
+// A page may close only a window that a page's own request opened, as browsers allow.
+void frmMain::webMain_WindowClosing() {
+  if (skip_start_page_) Unload();
+}
+
 void frmMain::FormResize() {
   const MainLayoutControls layout{picMainToolBar,
                                   picBar1,
@@ -132,24 +127,7 @@ void frmMain::FormResize() {
   LayOutMainWindow(layout, ScaleWidth(), ScaleHeight());
 }
 
-void frmMain::Track(sigc::connection connection) {
-  // Connections of controls that are gone (favorites entries of an earlier list) are dropped
-  // now and then, so rebuilding a list does not make the window grow.
-  if (connections_.size() >= 2 * tracked_live_ + 64) {
-    std::erase_if(connections_, [](const sigc::connection& c) { return !c.connected(); });
-    tracked_live_ = connections_.size();
-  }
-  connections_.push_back(connection);
-}
-
 void frmMain::Unload() { host_.Unload(*this); }
-
-void frmMain::Detach() {
-  MarkClosed();
-  for (sigc::connection& connection : connections_) connection.disconnect();
-  connections_.clear();
-  Window().hide();
-}
 
 void frmMain::DoAddNewWindow(const std::string& url) { AddNewMainWindow(host_, url); }
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/browser_control.h"
 #include "ui/controls/form.h"
@@ -58,14 +56,10 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   sigc::signal<void()> FavoritesLoad;
 
   // What a toolbar button does, by the button's index; the subsystems owning the commands fill
-  // it in. Null for an index without an action.
-  void SetToolbarAction(int index, std::function<void()> action);
-  const std::function<void()>* ToolbarAction(int index) const;
-
-  // Called by the host as the window closes: no event reaches it any more.
-  void Detach();
-  // Keeps a connection of one of the window's events; it is cut when the window closes.
-  void Track(sigc::connection connection);
+  // it in with their handlers. Null for an index without an action.
+  using ToolbarHandler = void (*)(frmMain&);
+  void SetToolbarAction(int index, ToolbarHandler action) { toolbar_actions_[index] = action; }
+  ToolbarHandler ToolbarAction(int index) const;
 
   // Live window objects in the process.
   static int InstanceCount();
@@ -74,15 +68,13 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   void ConnectEvents();
   void FormLoad();
   void FormResize();
-  template <typename Signal, typename Slot>
-  void Connect(Signal& signal, Slot slot);
+  void FormActivate();
+  void webMain_WindowClosing();
 
   WindowHost& host_;
   bool loaded_ = false;
   bool skip_start_page_ = false;
-  std::map<int, std::function<void()>> toolbar_actions_;
-  std::vector<sigc::connection> connections_;
-  size_t tracked_live_ = 0;
+  std::map<int, ToolbarHandler> toolbar_actions_;
 };
 
 // Opens a new main window of `host` on `url`, with the keyboard focus in its address box: what

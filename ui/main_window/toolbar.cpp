@@ -5,7 +5,7 @@
 namespace lumetta {
 
 void imgToolBar_Click(frmMain& form, int index) {
-  if (const std::function<void()>* action = form.ToolbarAction(index)) (*action)();
+  if (const frmMain::ToolbarHandler action = form.ToolbarAction(index)) action(form);
 }
 
 }  // namespace lumetta

@@ -3,10 +3,10 @@
 #include "app/auto_complete.h"
 #include "app/do_events.h"
 #include "app/resume_next.h"
-#include "app/trim_spaces.h"
 #include "platform/file_dialog.h"
 #include "platform/platform.h"
 #include "platform/program_folder.h"
+#include "platform/trim.h"
 #include "ui/main_window/frm_main.h"
 #include "ui/main_window/window_host.h"
 
@@ -31,10 +31,12 @@ frmOpen::frmOpen(WindowHost& host)
   Window().set_position(Gtk::WIN_POS_CENTER);
   group_->add_window(Window());
   Build();
-  connections_.push_back(QueryUnload.connect([this] { Unload(); }));
-  connections_.push_back(cmdOpen.Click.connect([this] { cmdOpen_Click(); }));
-  connections_.push_back(cmdConfirm.Click.connect([this] { cmdConfirm_Click(); }));
-  connections_.push_back(cmdCancel.Click.connect([this] { Unload(); }));
+  Connect({
+      {QueryUnload, &frmOpen::Unload},
+      {cmdOpen.Click, &frmOpen::cmdOpen_Click},
+      {cmdConfirm.Click, &frmOpen::cmdConfirm_Click},
+      {cmdCancel.Click, &frmOpen::Unload},
+  });
 }
 
 frmOpen::~frmOpen() = default;
@@ -80,10 +82,8 @@ void frmOpen::Show() {
 }
 
 void frmOpen::FormLoad() {
-  Try([&] { SetAutoComplete(txtURL.Entry(), kShacfUrlHistory); });
-  Try([&] {
-    if (frmMain* main = host_.DefaultWindow()) main->ApplySkin(*this);
-  });
+  SetAutoComplete(txtURL.Entry(), kShacfUrlHistory);
+  if (frmMain* main = host_.DefaultWindow()) main->ApplySkin(*this);
 }
 
 void frmOpen::cmdOpen_Click() {
@@ -94,10 +94,10 @@ void frmOpen::cmdOpen_Click() {
   const std::weak_ptr<void> alive = Alive();
   std::string path;
   bool chosen = false;
-  Try([&] {
+  {
     YieldScope modal;
     chosen = dialog->OpenFile(Window(), request, path);
-  });
+  }
   if (chosen && !alive.expired()) txtURL.SetText(path);
 }
 
@@ -106,26 +106,13 @@ void frmOpen::cmdConfirm_Click() {
   if (confirming_) return;
   confirming_ = true;
   const std::weak_ptr<void> alive = Alive();
-  const std::string url = TrimSpaces(txtURL.Text());
-  if (!url.empty()) {
-    Try([&] {
-      if (frmMain* main = host_.DefaultWindow()) {
-        main->DoAddNewWindow(url);
-      } else {
-        AddNewMainWindow(host_, url);
-      }
-    });
-  }
+  const std::string text = txtURL.Text();
+  const std::string url(TrimSpaces(text));
+  // What the default main window's DoAddNewWindow does, also when no main window is open.
+  if (!url.empty()) Try([&] { AddNewMainWindow(host_, url); });
   if (!alive.expired()) Unload();
 }
 
 void frmOpen::Unload() { host_.UnloadOpenDialog(); }
-
-void frmOpen::Detach() {
-  MarkClosed();
-  for (sigc::connection& connection : connections_) connection.disconnect();
-  connections_.clear();
-  Window().hide();
-}
 
 }  // namespace lumetta

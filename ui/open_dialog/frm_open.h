@@ -3,7 +3,6 @@
 #include <gtkmm/windowgroup.h>
 
 #include <string>
-#include <vector>
 
 #include "ui/controls/command_button.h"
 #include "ui/controls/form.h"
@@ -29,8 +28,6 @@ class frmOpen : public Form {
   // Loads the dialog the first time (Form_Load), then shows it with the focus on Browse, or
   // brings it to the front when it is shown.
   void Show();
-  // Called by the host as the dialog closes: no event reaches it any more.
-  void Detach();
 
   SkinLabel SkinLabel1{"SkinLabel1"};
   SkinLabel SkinLabel2{"SkinLabel2"};
@@ -52,7 +49,6 @@ class frmOpen : public Form {
   bool loaded_ = false;
   bool loading_ = false;
   bool confirming_ = false;
-  std::vector<sigc::connection> connections_;
 };
 
 }  // namespace lumetta
