@@ -8,8 +8,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
-#include <vector>
 
 #include "engine/webkit_engine.h"
 #include "tests/support/local_server.h"
@@ -30,9 +30,24 @@ TEST(WebContextTest, PagesRunInAMountNamespaceOfTheirOwnThatHoldsNoHomeFolderFil
   const std::string home = g_get_home_dir();
   const std::string secret = home + "/私人文件.txt";
   std::ofstream(secret) << "只给用户看";
+  // A local page, which may load local files, tries to read the secret beside it.
   const std::string local_page = home + "/本地页.html";
-  std::ofstream(local_page)
-      << "<html><head><meta charset='utf-8'><title>本地页</title></head></html>";
+  std::ofstream(local_page) << "<html><head><meta charset='utf-8'><title>本地页</title></head>"
+                               "<body><script>const secret = 'file://' + encodeURI('"
+                            << secret << R"(');
+const tries = [
+  fetch(secret).then(r => r.text()),
+  new Promise((read, fail) => {
+    const request = new XMLHttpRequest();
+    request.onload = () => read(request.responseText);
+    request.onerror = fail;
+    request.open('GET', secret);
+    request.send();
+  }),
+];
+Promise.allSettled(tries).then(results => document.title = results.map(
+    result => result.status == 'fulfilled' ? '读到' + result.value : '读不到').join());
+</script></body></html>)";
   test::LocalServer server;
   server.Serve("/", "<html><head><title>沙箱里的页面</title></head><body>页</body></html>");
   WebKitEngine engine;
@@ -42,11 +57,13 @@ TEST(WebContextTest, PagesRunInAMountNamespaceOfTheirOwnThatHoldsNoHomeFolderFil
   window.show_all();
   control->Navigate(server.Url("/"));
   ASSERT_TRUE(test::WaitUntil([&] { return control->LocationName() == "沙箱里的页面"; }));
-  // A page from the home folder still opens: the engine's network process reads it.
+  // A page from the home folder still opens, as the engine's network process reads it; its
+  // script cannot read the file.
   control->Navigate(local_page);
-  ASSERT_TRUE(test::WaitUntil([&] { return control->LocationName() == "本地页"; }));
+  ASSERT_TRUE(test::WaitUntil([&] { return control->LocationName().starts_with("读"); }));
+  EXPECT_EQ(control->LocationName(), "读不到,读不到");
 
-  const std::vector<pid_t> processes = test::WebProcesses();
+  const std::set<pid_t> processes = test::WebProcesses();
   ASSERT_FALSE(processes.empty());
   for (const pid_t pid : processes) {
     const std::string root = "/proc/" + std::to_string(pid) + "/root";
