@@ -2,8 +2,9 @@
 // and lumetta's second launch against its first, as ratios; and the memory of two windows
 // opened by two launches, in one browser and in two: see README.md.
 //
-//   startup_bench --lumetta PATH --bare PATH [--runs N]
+//   startup_bench --lumetta PATH --bare PATH [--runs N] [--only NAME]
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -204,12 +205,14 @@ struct Comparison {
 };
 
 void PrintUsage(const char* self) {
-  std::fprintf(stderr, "usage: %s --lumetta PATH --bare PATH [--runs N]\n", self);
+  std::fprintf(stderr, "usage: %s --lumetta PATH --bare PATH [--runs N] [--only NAME]\n", self);
 }
 
 int Main(int argc, char** argv) {
   std::string lumetta;
   std::string bare;
+  // The one comparison to make; all of them when empty.
+  std::string only;
   int runs = kDefaultRuns;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option = argv[i];
@@ -222,6 +225,8 @@ int Main(int argc, char** argv) {
       lumetta = value;
     } else if (option == "--bare") {
       bare = value;
+    } else if (option == "--only") {
+      only = value;
     } else if (option == "--runs") {
       const char* end = value + std::strlen(value);
       const auto [rest, ec] = std::from_chars(value, end, runs);
@@ -255,8 +260,15 @@ int Main(int argc, char** argv) {
        {"two-browsers", {lumetta}, MeasureTwoBrowsers},
        {"one-browser", {lumetta}, MeasureOneBrowser}},
   };
+  if (!only.empty() && std::ranges::none_of(comparisons, [&only](const Comparison& comparison) {
+        return only == comparison.name;
+      })) {
+    std::fprintf(stderr, "no comparison is named %s\n", only.c_str());
+    return 2;
+  }
   int failures = 0;
   for (const Comparison& comparison : comparisons) {
+    if (!only.empty() && only != comparison.name) continue;
     failures +=
         RunComparison(comparison.name, comparison.unit, comparison.base, comparison.subject, runs);
     if (Interrupted()) {
