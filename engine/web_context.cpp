@@ -19,8 +19,8 @@ WebKitWebContext* MakeWebContext() {
                    "process-swap-on-cross-site-navigation-enabled", TRUE, nullptr));
   g_object_unref(manager);
   // The web processes see the system's libraries, fonts and the display, and of the user's
-  // files only the cache folder, which WebKit lends them: local pages are read for them by the
-  // network process. Nothing of this program needs more.
+  // files only the cache folder and the data folder's media keys, which WebKit lends them: local
+  // pages are read for them by the network process. Nothing of this program needs more.
   webkit_web_context_set_sandbox_enabled(context, TRUE);
   return context;
 }
