@@ -15,16 +15,18 @@ void webMain_BeforeNavigate2(frmMain&, const std::string& url) {
   DoEvents();
 }
 
+// Neither event takes the address box's text or the keyboard focus from the user working in a
+// box: a page changing its title or reloading a frame would receive the keys typed there.
 void webMain_DocumentComplete(frmMain& form, const std::string& url) {
   if (url.empty()) return;
-  form.txtURL.SetText(form.webMain->LocationURL());
-  form.webMain->GrabFocus();
+  if (!form.UserIsIn(form.txtURL)) form.txtURL.SetText(form.webMain->LocationURL());
+  if (!form.UserIsInABox()) form.webMain->GrabFocus();
 }
 
 void webMain_TitleChange(frmMain& form, const std::string& text, TitleSource source) {
   if (source == TitleSource::kServerNotFoundPage) return;
   form.SetCaption(text + gstrTitleSuffix);
-  form.webMain->GrabFocus();
+  if (!form.UserIsInABox()) form.webMain->GrabFocus();
 }
 
 void webMain_CommandStateChange(frmMain& form, int command, bool enable) {

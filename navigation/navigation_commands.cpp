@@ -22,15 +22,24 @@ void txtURL_KeyDown(frmMain& form, int key_code, int) {
   DoNavigate(form, std::string(TrimSpaces(text)));
 }
 
-void mnuMainViewGoBack_Click(frmMain& form) { form.webMain->GoBack(); }
+void mnuMainViewGoBack_Click(frmMain& form) {
+  form.NavigationStarted();
+  form.webMain->GoBack();
+}
 
-void mnuMainViewGoForword_Click(frmMain& form) { form.webMain->GoForward(); }
+void mnuMainViewGoForword_Click(frmMain& form) {
+  form.NavigationStarted();
+  form.webMain->GoForward();
+}
 
 void mnuMainViewGoHomePage_Click(frmMain& form) { DoNavigate(form, gstrHomePage); }
 
 void mnuMainViewStop_Click(frmMain& form) { form.webMain->Stop(); }
 
-void mnuMainViewRefresh_Click(frmMain& form) { form.webMain->Refresh(); }
+void mnuMainViewRefresh_Click(frmMain& form) {
+  form.NavigationStarted();
+  form.webMain->Refresh();
+}
 
 void mnuMainFileNewLabel_Click(frmMain& form) { form.DoAddNewWindow("about:blank"); }
 

@@ -63,6 +63,10 @@ TextBox::TextBox(std::string name, int index) : Control(std::move(name), "TextBo
   entry_.signal_focus_out_event().connect(sigc::mem_fun(*this, &TextBox::OnFocusOut));
   g_signal_connect(entry_.gobj(), "preedit-changed", G_CALLBACK(&TextBox::OnPreeditChanged), this);
   entry_.property_completion().signal_changed().connect([this] { FollowCompletion(); });
+  // Before any completion set later, which may take the key for itself.
+  entry_.signal_key_press_event().connect([this](GdkEventKey*) { return RaiseUserInput(); }, false);
+  entry_.signal_button_press_event().connect([this](GdkEventButton*) { return RaiseUserInput(); },
+                                             false);
   ConnectKeys();
   ApplyAll();
 }
@@ -73,6 +77,11 @@ void TextBox::ConnectKeys() {
   key_connection_.disconnect();
   key_connection_ =
       entry_.signal_key_press_event().connect(sigc::mem_fun(*this, &TextBox::OnKeyPress), false);
+}
+
+bool TextBox::RaiseUserInput() {
+  UserInput.emit();
+  return false;
 }
 
 void TextBox::FollowCompletion() {

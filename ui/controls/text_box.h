@@ -40,10 +40,14 @@ class TextBox : public Control {
   // the box's completion chosen with Enter or the mouse fills the box and raises Enter.
   sigc::signal<void(int key_code, int shift)> KeyDown;
   sigc::signal<void(int key_ascii)> KeyPress;
+  // The user pressed a key or a mouse button in the box, before the box acts on it; not raised
+  // for what the program does to the box.
+  sigc::signal<void()> UserInput;
 
  private:
   void ConnectKeys();
   void FollowCompletion();
+  bool RaiseUserInput();
   bool OnKeyPress(GdkEventKey* event);
   bool OnMatchSelected(const Gtk::TreeModel::iterator& row);
   bool OnFocusIn(GdkEventFocus* event);

@@ -7,6 +7,7 @@ namespace lumetta {
 
 void DoNavigate(frmMain& form, std::string url) {
   const std::weak_ptr<void> alive = form.Alive();
+  form.NavigationStarted();
   DoEvents();
   if (alive.expired()) return;
   form.webMain->Navigate(url);

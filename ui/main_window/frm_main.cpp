@@ -65,8 +65,16 @@ void frmMain::ConnectEvents() {
       {mnuMainFileExit.Click, &frmMain::Unload},
       {webMain->WindowClosing, &frmMain::webMain_WindowClosing},
       {imgToolBar, &ImageButton::Click, imgToolBar_Click},
+      {txtURL.UserInput, &frmMain::AddressBoxInUse},
+      {txtSearch.UserInput, &frmMain::SearchBoxInUse},
   });
 }
+
+bool frmMain::UserIsIn(const TextBox& box) const { return boxes_in_use_.contains(&box); }
+
+void frmMain::AddressBoxInUse() { boxes_in_use_.insert(&txtURL); }
+
+void frmMain::SearchBoxInUse() { boxes_in_use_.insert(&txtSearch); }
 
 frmMain::ToolbarHandler frmMain::ToolbarAction(int index) const {
   const auto it = toolbar_actions_.find(index);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/browser_control.h"
@@ -52,6 +53,15 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
 
   WindowHost& Host() const { return host_; }
 
+  // Whether the user has clicked or typed in `box` (the address or the search box) since the
+  // window last started a navigation at the user's word. The page's events then leave the box
+  // its text, and leave the keyboard focus where it is, so that a page cannot take the keys
+  // the user types there.
+  bool UserIsIn(const TextBox& box) const;
+  bool UserIsInABox() const { return UserIsIn(txtURL) || UserIsIn(txtSearch); }
+  // The user starts a navigation from the window: its completion may take the focus again.
+  void NavigationStarted() { boxes_in_use_.clear(); }
+
   // Raised by the load, in its place among the load's steps, to build the favorites list.
   sigc::signal<void()> FavoritesLoad;
 
@@ -66,6 +76,8 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
 
  private:
   void ConnectEvents();
+  void AddressBoxInUse();
+  void SearchBoxInUse();
   void FormLoad();
   void FormResize();
   void FormActivate();
@@ -74,6 +86,7 @@ class frmMain : private detail::BrowserOwner, public Form, public MainControls, 
   WindowHost& host_;
   bool loaded_ = false;
   bool skip_start_page_ = false;
+  std::set<const TextBox*> boxes_in_use_;
   std::map<int, ToolbarHandler> toolbar_actions_;
 };
 
