@@ -2,9 +2,7 @@
 
 #include <glib.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "tests/support/temp_dir.h"
@@ -12,21 +10,22 @@
 namespace lumetta {
 namespace {
 
-TEST(AddressFromArgumentTest, OnlyFilesThatExistHereBecomeFullPaths) {
+TEST(AddressFromArgumentTest, OnlyFilesThatExistInTheWorkingFolderBecomeFullPaths) {
   test::TempDir dir;
   const std::string page = dir.Write("网页/页面 1.html", "<p>x</p>");
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir.Path() + "/网页");
+  const std::string here = dir.Path() + "/网页";
 
-  EXPECT_EQ(AddressFromArgument("页面 1.html"), page);
-  EXPECT_EQ(AddressFromArgument("../网页/./页面 1.html"), page);
-  EXPECT_EQ(AddressFromArgument("."), dir.Path() + "/网页");
-  EXPECT_EQ(AddressFromArgument("www.example.com"), "www.example.com");
-  EXPECT_EQ(AddressFromArgument("http://127.0.0.1/页面 1.html"), "http://127.0.0.1/页面 1.html");
-  EXPECT_EQ(AddressFromArgument("/no/such/page.html"), "/no/such/page.html");
-  EXPECT_EQ(AddressFromArgument(""), "");
-
-  std::filesystem::current_path(before);
+  EXPECT_EQ(AddressFromArgument("页面 1.html", here), page);
+  EXPECT_EQ(AddressFromArgument("../网页/./页面 1.html", here), page);
+  EXPECT_EQ(AddressFromArgument(".", here), here);
+  // The working folder is the launching process's, not this one's.
+  EXPECT_EQ(AddressFromArgument("页面 1.html", dir.Path()), "页面 1.html");
+  EXPECT_EQ(AddressFromArgument("页面 1.html", ""), "页面 1.html");
+  EXPECT_EQ(AddressFromArgument("www.example.com", here), "www.example.com");
+  EXPECT_EQ(AddressFromArgument("http://127.0.0.1/页面 1.html", here),
+            "http://127.0.0.1/页面 1.html");
+  EXPECT_EQ(AddressFromArgument("/no/such/page.html", here), "/no/such/page.html");
+  EXPECT_EQ(AddressFromArgument("", here), "");
 }
 
 struct ShortcutCase {
@@ -43,13 +42,11 @@ TEST_P(ShortcutArgumentTest, OpensTheAddressAShortcutHolds) {
   test::TempDir dir;
   const std::string path = dir.Write("收藏/收藏.url", GetParam().content);
   const std::string expected = GetParam().address != nullptr ? GetParam().address : path;
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir.Path() + "/收藏");
-  EXPECT_EQ(AddressFromArgument("收藏.url"), expected);
-  std::filesystem::current_path(before);
-  EXPECT_EQ(AddressFromArgument(path), expected);
+  const std::string here = dir.Path() + "/收藏";
+  EXPECT_EQ(AddressFromArgument("收藏.url", here), expected);
+  EXPECT_EQ(AddressFromArgument(path, here), expected);
   gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
-  EXPECT_EQ(AddressFromArgument(uri), GetParam().address != nullptr ? expected : uri);
+  EXPECT_EQ(AddressFromArgument(uri, here), GetParam().address != nullptr ? expected : uri);
   g_free(uri);
 }
 
