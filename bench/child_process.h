@@ -33,6 +33,8 @@ class ChildProcess {
   bool Start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
              const std::string& log_path, std::string* error);
 
+  // The program's process, which leads its group; -1 before Start and after Stop.
+  pid_t pid() const { return pid_; }
   // The moment just before the process was created: where start-up timings begin.
   Clock::time_point start_time() const { return start_time_; }
 

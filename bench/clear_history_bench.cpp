@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "display_main.h"
-#include "engine/browsing_data/webkit_url_cache.h"
 #include "engine/webkit_engine.h"
 #include "loopback_server.h"
 #include "platform/message_box.h"
@@ -128,12 +127,11 @@ int Main(int argc, char** argv) {
   server.AddBeacon("/loaded", [&loads] { ++loads; });
 
   FileUrlHistory history((profile.root() / "data" / "lumetta" / "history").string());
-  const auto cache = CreateWebKitUrlCache(history);
   TimingMessageBox box;
-  ThePlatform().url_history = &history;
-  ThePlatform().url_cache = cache.get();
-  ThePlatform().message_box = &box;
   const auto factory = std::make_unique<WebKitEngine>(WebKitEngine::Options{&history});
+  ThePlatform().url_history = &history;
+  ThePlatform().url_cache = factory->GetUrlCache();
+  ThePlatform().message_box = &box;
   MainWindows windows(*factory, {});
   frmMain& form = windows.CreateMainWindow();
   form.mstrURLNewWindow = "about:blank";

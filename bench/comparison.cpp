@@ -22,52 +22,58 @@ std::string Describe(const Sample& sample, const char* unit) {
   return text;
 }
 
-void PrintSummary(const Benchmark& benchmark, const char* program,
+void PrintSummary(const char* name, const char* unit, const std::string& label,
                   const std::vector<double>& values, int runs) {
   if (values.empty()) {
-    std::printf("%s %s: no successful run\n", benchmark.name, program);
+    std::printf("%s %s: no successful run\n", name, label.c_str());
     return;
   }
   const auto [min, max] = std::minmax_element(values.begin(), values.end());
-  std::printf("%s %s: median %.1f %s (min %.1f, max %.1f; %zu of %d runs)\n", benchmark.name,
-              program, Median(values), benchmark.unit, *min, *max, values.size(), runs);
+  std::printf("%s %s: median %.1f %s (min %.1f, max %.1f; %zu of %d runs)\n", name, label.c_str(),
+              Median(values), unit, *min, *max, values.size(), runs);
 }
+
+Sample Measure(const Contender& contender) { return contender.measure(contender.command); }
 
 }  // namespace
 
-int RunComparison(const Benchmark& benchmark, const Programs& programs, int runs) {
-  const Sample warm_bare = benchmark.measure(programs.bare);
+int RunComparison(const char* name, const char* unit, const Contender& base,
+                  const Contender& subject, int runs) {
+  const Sample warm_base = Measure(base);
   if (Interrupted()) return 0;
-  const Sample warm_lumetta = benchmark.measure(programs.lumetta);
+  const Sample warm_subject = Measure(subject);
   if (Interrupted()) return 0;
-  std::printf("%s warm-up: bare %s, lumetta %s\n", benchmark.name,
-              Describe(warm_bare, benchmark.unit).c_str(),
-              Describe(warm_lumetta, benchmark.unit).c_str());
-  if (!warm_bare.value || !warm_lumetta.value) return !warm_bare.value + !warm_lumetta.value;
+  std::printf("%s warm-up: %s %s, %s %s\n", name, base.label.c_str(),
+              Describe(warm_base, unit).c_str(), subject.label.c_str(),
+              Describe(warm_subject, unit).c_str());
+  if (!warm_base.value || !warm_subject.value) return !warm_base.value + !warm_subject.value;
 
   int failures = 0;
-  std::vector<double> bare_values;
-  std::vector<double> lumetta_values;
+  std::vector<double> base_values;
+  std::vector<double> subject_values;
   std::vector<double> ratios;
   for (int run = 1; run <= runs; ++run) {
-    const Sample bare = benchmark.measure(programs.bare);
+    const Sample first = Measure(base);
     if (Interrupted()) return failures;
-    const Sample lumetta = benchmark.measure(programs.lumetta);
+    const Sample second = Measure(subject);
     if (Interrupted()) return failures;
-    std::printf("%s run %d/%d: bare %s, lumetta %s\n", benchmark.name, run, runs,
-                Describe(bare, benchmark.unit).c_str(), Describe(lumetta, benchmark.unit).c_str());
-    failures += !bare.value + !lumetta.value;
-    if (bare.value) bare_values.push_back(*bare.value);
-    if (lumetta.value) lumetta_values.push_back(*lumetta.value);
-    if (bare.value && lumetta.value) ratios.push_back(*lumetta.value / *bare.value);
+    std::printf("%s run %d/%d: %s %s, %s %s\n", name, run, runs, base.label.c_str(),
+                Describe(first, unit).c_str(), subject.label.c_str(),
+                Describe(second, unit).c_str());
+    failures += !first.value + !second.value;
+    if (first.value) base_values.push_back(*first.value);
+    if (second.value) subject_values.push_back(*second.value);
+    if (first.value && second.value) ratios.push_back(*second.value / *first.value);
   }
 
-  PrintSummary(benchmark, "bare", bare_values, runs);
-  PrintSummary(benchmark, "lumetta", lumetta_values, runs);
+  PrintSummary(name, unit, base.label, base_values, runs);
+  PrintSummary(name, unit, subject.label, subject_values, runs);
   if (ratios.empty()) {
-    std::printf("%s ratio lumetta/bare: no pair of successful runs\n", benchmark.name);
+    std::printf("%s ratio %s/%s: no pair of successful runs\n", name, subject.label.c_str(),
+                base.label.c_str());
   } else {
-    std::printf("%s ratio lumetta/bare: %.2f\n", benchmark.name, Median(ratios));
+    std::printf("%s ratio %s/%s: %.2f\n", name, subject.label.c_str(), base.label.c_str(),
+                Median(ratios));
   }
   return failures;
 }

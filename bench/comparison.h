@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumetta::bench {
 
@@ -11,22 +12,18 @@ struct Sample {
   std::string failure;
 };
 
-// A named measurement, taken the same way on lumetta and on the bare window.
-struct Benchmark {
-  const char* name;  // starts each line the benchmark prints
-  const char* unit;
-  Sample (*measure)(const std::string& program);
+// One side of a comparison: a program with its leading arguments, and how it is measured.
+struct Contender {
+  std::string label;  // names its figures in every line
+  std::vector<std::string> command;
+  Sample (*measure)(const std::vector<std::string>& command);
 };
 
-struct Programs {
-  std::string lumetta;
-  std::string bare;
-};
-
-// Measures each program once as a warm-up (so that both find their libraries in the page
-// cache), then `runs` times each, alternating bare and lumetta, printing every pair. Ends with
-// the median of each program and the median of the paired ratios lumetta/bare. Returns the
-// number of failed runs; a failed warm-up ends the benchmark there.
-int RunComparison(const Benchmark& benchmark, const Programs& programs, int runs);
+// Measures each contender once as a warm-up (so that both find their libraries in the page
+// cache), then `runs` times each, alternating `base` and `subject`, printing every pair. Ends
+// with the median of each and the median of the paired ratios subject/base, all in lines
+// starting with `name`. Returns the number of failed runs; a failed warm-up ends it there.
+int RunComparison(const char* name, const char* unit, const Contender& base,
+                  const Contender& subject, int runs);
 
 }  // namespace lumetta::bench

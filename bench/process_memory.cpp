@@ -41,8 +41,8 @@ long KbField(const std::string& path, const std::string& key) {
 
 long OwnResidentKb() { return KbField("/proc/self/status", "VmRSS:"); }
 
-long TreeResidentKb() {
-  std::set<int> tree = {getpid()};
+long TreeResidentKb(int root) {
+  std::set<int> tree = {root > 0 ? root : getpid()};
   bool grew = true;
   std::vector<int> pids;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {

@@ -20,9 +20,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.lumetta.net/")
 # The libraries come from the binaries (dpkg-shlibdeps); the interface is Chinese, so it needs
-# a font with the CJK characters, which no library pulls in.
+# a font with the CJK characters, which no library pulls in; and the pages run in the engine's
+# bubblewrap sandbox, which needs bwrap and xdg-dbus-proxy whatever the engine's package says.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei, bubblewrap, xdg-dbus-proxy")
 # The engine's library only recommends what plays the common video formats (H.264 and AAC from
 # libav, the rest from bad) and draws video through GL; a browser wants them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-libav, gstreamer1.0-plugins-bad, gstreamer1.0-gl")

@@ -17,8 +17,8 @@
 #include "engine/script_dialogs/script_dialogs.h"
 #include "engine/security/certificate_exceptions.h"
 #include "engine/security/sign_in_requests.h"
+#include "engine/spare_view.h"
 #include "engine/web_process/web_process_watch.h"
-#include "engine/web_view.h"
 #include "platform/url_history.h"
 
 namespace lumetta {
@@ -32,8 +32,9 @@ std::string Text(const char* text) { return text != nullptr ? text : ""; }
 WebKitBrowserControl::WebKitBrowserControl(std::shared_ptr<EngineShared> shared,
                                            WebKitWebView* related)
     : shared_(std::move(shared)), related_(related) {
-  content_manager_ = webkit_user_content_manager_new();
-  view_ = NewWebView(shared_->context, related, content_manager_);
+  const FreshView fresh = related != nullptr ? RelatedView(related) : shared_->views->Take();
+  view_ = fresh.view;
+  content_manager_ = fresh.content_manager;
   widget_ = Glib::wrap(GTK_WIDGET(view_));
   sign_in_ = std::make_unique<SignInRequests>(view_);
   permissions_ = std::make_unique<PermissionRequests>(view_, shared_->permission_answers);

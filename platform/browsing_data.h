@@ -11,15 +11,9 @@ inline constexpr uint32_t kVisitedAddresses = 1;
 inline constexpr uint32_t kEngineCache = 2;
 inline constexpr uint32_t kCookiesAndSiteData = 4;
 
-// Every browser process answers the panel on the session bus, under a name of its own that
-// starts with kBrowserBusNamePrefix: Delete(u kinds) -> (b deleted) deletes in that process.
-inline constexpr char kBrowserBusNamePrefix[] = "net.lumetta.Browser.Instance";
-inline constexpr char kBrowsingDataPath[] = "/net/lumetta/Browser/BrowsingData";
-inline constexpr char kBrowsingDataInterface[] = "net.lumetta.BrowsingData";
-inline constexpr char kDeleteMethod[] = "Delete";
-
-// With this option followed by the kinds in decimal, the browser deletes them in its own
-// profile and ends, without a window: the panel's way when no browser runs.
+// With this option followed by the kinds in decimal, the browser deletes them and ends with
+// status 0 when all of it went: the one that runs in the session deletes in its own engine,
+// otherwise the started one deletes in the user's profile, without a window.
 inline constexpr char kDeleteBrowsingDataOption[] = "--delete-browsing-data=";
 
 // The kinds that follow kDeleteBrowsingDataOption: plain decimal digits only (no sign, blank or

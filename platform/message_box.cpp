@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include <gtkmm/box.h>
+#include <gtkmm/image.h>
 #include <gtkmm/messagedialog.h>
 
 namespace lumetta {
@@ -22,6 +24,35 @@ Gtk::MessageType TypeOf(int style) {
     default:
       return Gtk::MESSAGE_OTHER;
   }
+}
+
+// GTK draws no icon for a message type of its own any more: the box shows it, as a desktop
+// program's message box does.
+const char* IconOf(Gtk::MessageType type) {
+  switch (type) {
+    case Gtk::MESSAGE_ERROR:
+      return "dialog-error";
+    case Gtk::MESSAGE_QUESTION:
+      return "dialog-question";
+    case Gtk::MESSAGE_WARNING:
+      return "dialog-warning";
+    case Gtk::MESSAGE_INFO:
+      return "dialog-information";
+    default:
+      return nullptr;
+  }
+}
+
+void ShowIcon(Gtk::MessageDialog& dialog, Gtk::MessageType type) {
+  const char* icon = IconOf(type);
+  auto* row = dynamic_cast<Gtk::Box*>(dialog.get_message_area()->get_parent());
+  if (icon == nullptr || row == nullptr) return;
+  auto* image = Gtk::make_managed<Gtk::Image>();
+  image->set_from_icon_name(icon, Gtk::ICON_SIZE_DIALOG);
+  image->set_valign(Gtk::ALIGN_START);
+  row->pack_start(*image, false, false);
+  row->reorder_child(*image, 0);
+  image->show();
 }
 
 bool IsYesNo(int style) { return (style & kButtonsMask) == kMbYesNo; }
@@ -54,8 +85,17 @@ GtkMessageBox::GtkMessageBox(NestedLoopGuard nested_loop_guard)
     : nested_loop_guard_(std::move(nested_loop_guard)) {}
 
 int GtkMessageBox::Show(const std::string& prompt, int style, const std::string& title) {
-  Gtk::MessageDialog dialog(prompt, false, TypeOf(style),
-                            IsYesNo(style) ? Gtk::BUTTONS_YES_NO : Gtk::BUTTONS_OK, true);
+  Gtk::MessageDialog dialog(prompt, false, TypeOf(style), Gtk::BUTTONS_NONE, true);
+  // The program's own words, whatever language the desktop's GTK speaks.
+  if (IsYesNo(style)) {
+    dialog.add_button("是(_Y)", Gtk::RESPONSE_YES);
+    dialog.add_button("否(_N)", Gtk::RESPONSE_NO);
+    dialog.set_default_response(Gtk::RESPONSE_YES);
+  } else {
+    dialog.add_button("确定", Gtk::RESPONSE_OK);
+    dialog.set_default_response(Gtk::RESPONSE_OK);
+  }
+  ShowIcon(dialog, TypeOf(style));
   dialog.set_title(title.empty() ? kDefaultMessageBoxTitle : title);
   if (Gtk::Window* parent = ActiveWindow()) {
     dialog.set_transient_for(*parent);

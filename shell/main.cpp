@@ -1,78 +1,99 @@
-#include <glibmm/main.h>
-#include <glibmm/miscutils.h>
-#include <gtkmm/application.h>
+// lumetta: hands its command line to the browser that runs in the desktop session and ends,
+// or, when none runs, becomes the browser (lumetta-browser, beside this program). Handing over
+// takes GIO alone, so a further launch never loads GTK and WebKit.
+#include <gio/gio.h>
+#include <unistd.h>
 
-#include <cstring>
-#include <memory>
+#include <cstdio>
 #include <string>
 
-#include "app/do_events.h"
-#include "engine/browsing_data/browsing_data_service.h"
-#include "engine/webkit_engine.h"
-#include "platform/browsing_data.h"
-#include "platform/command_line.h"
-#include "platform/favorites_dialogs.h"
-#include "platform/file_dialog.h"
-#include "platform/hive_registry.h"
-#include "platform/message_box.h"
-#include "platform/platform.h"
-#include "platform/program_folder.h"
-#include "platform/shell.h"
-#include "platform/shell_folders.h"
-#include "platform/skin.h"
-#include "platform/stale_files.h"
-#include "platform/url_history.h"
-#include "shell/main_windows.h"
-#include "ui/main_window/frm_main.h"
+#include "shell/application_id.h"
+
+namespace {
+
+constexpr char kBrowser[] = "lumetta-browser";
+constexpr int kNameQueryTimeoutMs = 5000;
+
+// A GApplication that hands the command line over as the browser's GtkApplication would:
+// with the launch's startup notification, so that the desktop gives the new window the focus.
+struct Launcher {
+  GApplication parent_instance;
+};
+struct LauncherClass {
+  GApplicationClass parent_class;
+};
+G_DEFINE_TYPE(Launcher, launcher, G_TYPE_APPLICATION)
+
+void launcher_add_platform_data(GApplication* application, GVariantBuilder* builder) {
+  G_APPLICATION_CLASS(launcher_parent_class)->add_platform_data(application, builder);
+  const char* startup_id = g_getenv("DESKTOP_STARTUP_ID");
+  if (startup_id != nullptr && g_utf8_validate(startup_id, -1, nullptr)) {
+    g_variant_builder_add(builder, "{sv}", "desktop-startup-id", g_variant_new_string(startup_id));
+  }
+}
+
+void launcher_class_init(LauncherClass* launcher_class) {
+  G_APPLICATION_CLASS(launcher_class)->add_platform_data = &launcher_add_platform_data;
+}
+
+void launcher_init(Launcher*) {}
+
+bool BrowserRuns(GDBusConnection* bus) {
+  GVariant* reply = g_dbus_connection_call_sync(
+      bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameHasOwner",
+      g_variant_new("(s)", lumetta::kApplicationId), G_VARIANT_TYPE("(b)"), G_DBUS_CALL_FLAGS_NONE,
+      kNameQueryTimeoutMs, nullptr, nullptr);
+  if (reply == nullptr) return false;
+  gboolean owned = FALSE;
+  g_variant_get(reply, "(b)", &owned);
+  g_variant_unref(reply);
+  return owned != FALSE;
+}
+
+// Hands the command line to the browser that runs; false when none does, or when it ended
+// before it could take it.
+bool HandOver(int argc, char** argv, int& status) {
+  GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
+  if (bus == nullptr) return false;
+  const bool runs = BrowserRuns(bus);
+  g_object_unref(bus);
+  if (!runs) return false;
+  auto* application = static_cast<GApplication*>(
+      g_object_new(launcher_get_type(), "application-id", lumetta::kApplicationId, "flags",
+                   G_APPLICATION_HANDLES_COMMAND_LINE, nullptr));
+  // Called only when this process has become the application itself: the browser is gone.
+  bool alone = false;
+  g_signal_connect(application, "command-line",
+                   G_CALLBACK(+[](GApplication*, GApplicationCommandLine*, gpointer data) {
+                     *static_cast<bool*>(data) = true;
+                     return 0;
+                   }),
+                   &alone);
+  status = g_application_run(application, argc, argv);
+  g_object_unref(application);
+  return !alone;
+}
+
+std::string ProgramFolder() {
+  gchar* program = g_file_read_link("/proc/self/exe", nullptr);
+  gchar* folder = g_path_get_dirname(program != nullptr ? program : ".");
+  std::string result(folder);
+  g_free(folder);
+  g_free(program);
+  return result;
+}
+
+int RunBrowser(char** argv) {
+  const std::string browser = ProgramFolder() + "/" + kBrowser;
+  execv(browser.c_str(), argv);
+  std::perror(("lumetta: " + browser).c_str());
+  return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  using namespace lumetta;
-  Glib::set_prgname("lumetta");
-  Glib::set_application_name("琉梅塔");
-  // The Internet Options panel's way of deleting the browsing history when no browser runs.
-  constexpr size_t kOptionLength = sizeof kDeleteBrowsingDataOption - 1;
-  if (argc > 1 && std::strncmp(argv[1], kDeleteBrowsingDataOption, kOptionLength) == 0) {
-    return RunDeleteBrowsingData(argv[1] + kOptionLength);
-  }
-  // `lumetta URL` opens URL in the first window instead of the home page (the desktop file's
-  // %u, xdg-open, a file named in a terminal).
-  const std::string first_url = argc > 1 ? AddressFromArgument(argv[1]) : "";
-
-  // Several processes may run side by side; each ends when its own last window closes.
-  auto application = Gtk::Application::create("net.lumetta.Browser", Gio::APPLICATION_NON_UNIQUE);
-
-  auto registry = HiveRegistry::ForThisUser();
-  auto history = FileUrlHistory::ForThisUser();
-  ThePlatform().registry = registry.get();
-  ThePlatform().url_history = history.get();
-  GtkMessageBox message_box([] { return std::make_shared<YieldScope>(); });
-  ThePlatform().message_box = &message_box;
-  XdgShellFolders shell_folders;
-  ThePlatform().shell_folders = &shell_folders;
-  GtkFavoritesDialogs favorites_dialogs(message_box);
-  ThePlatform().favorites_dialogs = &favorites_dialogs;
-  SpawnLauncher launcher;
-  DesktopShell shell(launcher, ProgramFolder());
-  ThePlatform().shell = &shell;
-  CssSkinComponent skins;
-  ThePlatform().skins = &skins;
-  GtkFileDialog file_dialog;
-  ThePlatform().file_dialog = &file_dialog;
-  WebKitEngine engine({.history = history.get(), .serve_options_panel = true});
-  ThePlatform().url_cache = engine.GetUrlCache();
-
-  std::unique_ptr<MainWindows> windows;
-  application->signal_activate().connect([&] {
-    windows = std::make_unique<MainWindows>(engine, application);
-    frmMain& window = windows->CreateMainWindow();
-    window.mstrURLNewWindow = first_url;
-    window.Show();
-    // What killed runs left behind goes once the window is up.
-    Glib::signal_idle().connect_once(
-        [&] { RemoveStaleFiles(shell_folders.FolderPath(kCsidlFavorites)); });
-  });
-  char* program_only[] = {argv[0], nullptr};
-  const int status = application->run(1, program_only);
-  windows.reset();
-  return status;
+  int status = 0;
+  if (HandOver(argc, argv, status)) return status;
+  return RunBrowser(argv);
 }

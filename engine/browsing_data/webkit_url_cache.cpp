@@ -33,16 +33,17 @@ struct EntrySearch {
 
 // Runs the main loop until the engine has cleared `kinds`. The engine may answer after the
 // timeout, when this frame is gone: it sees only `cleared`.
-uint32_t ClearAndWait(unsigned kinds) {
+uint32_t ClearAndWait(WebKitWebContext* context, unsigned kinds) {
   auto cleared = std::make_shared<std::optional<bool>>();
-  ClearWebsiteData(kinds, [cleared](bool done) { *cleared = done; });
+  ClearWebsiteData(context, kinds, [cleared](bool done) { *cleared = done; });
   if (!RunUntil([&] { return cleared->has_value(); }, kClearTimeoutMs)) return kErrorTimeout;
   return **cleared ? kErrorSuccess : kErrorGenFailure;
 }
 
 class WebKitUrlCache : public UrlCache {
  public:
-  explicit WebKitUrlCache(UrlHistory& history) : history_(history) {}
+  WebKitUrlCache(UrlHistory& history, WebKitWebContext* context)
+      : history_(history), context_(context) {}
   ~WebKitUrlCache() override {
     for (const auto& [handle, search] : searches_) {
       if (std::holds_alternative<EntrySearch>(search)) history_.EndBatch();
@@ -71,7 +72,7 @@ class WebKitUrlCache : public UrlCache {
     }
     // Without the flush flag only the grouping would go, and the engine's caches are fixed.
     if ((flags & kCacheGroupFlagFlushUrlOnDelete) == 0) return Succeed();
-    last_error_ = ClearAndWait(kGroupKinds[static_cast<size_t>(group - 1)]);
+    last_error_ = ClearAndWait(context_, kGroupKinds[static_cast<size_t>(group - 1)]);
     return last_error_ == kErrorSuccess;
   }
 
@@ -154,6 +155,7 @@ class WebKitUrlCache : public UrlCache {
   }
 
   UrlHistory& history_;
+  WebKitWebContext* context_;
   uint32_t last_error_ = kErrorSuccess;
   CacheFindHandle last_handle_ = 0;
   std::map<CacheFindHandle, Search> searches_;
@@ -161,8 +163,8 @@ class WebKitUrlCache : public UrlCache {
 
 }  // namespace
 
-std::unique_ptr<UrlCache> CreateWebKitUrlCache(UrlHistory& history) {
-  return std::make_unique<WebKitUrlCache>(history);
+std::unique_ptr<UrlCache> CreateWebKitUrlCache(UrlHistory& history, WebKitWebContext* context) {
+  return std::make_unique<WebKitUrlCache>(history, context);
 }
 
 }  // namespace lumetta

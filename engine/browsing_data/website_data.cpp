@@ -1,7 +1,5 @@
 #include "engine/browsing_data/website_data.h"
 
-#include <webkit2/webkit2.h>
-
 #include <deque>
 #include <utility>
 
@@ -15,12 +13,14 @@ constexpr guint kQueuedWritesMs = 1500;
 constexpr unsigned kRewrittenCaches = kMemoryCacheData | kDiskCacheData;
 
 struct Request {
+  WebKitWebContext* context = nullptr;
   unsigned kinds = 0;
   std::function<void(bool)> done;
   bool again = false;
 };
 
 guint again_timer = 0;
+WebKitWebContext* again_context = nullptr;
 unsigned again_kinds = 0;
 
 // The request at the front is the one the engine is working on.
@@ -48,11 +48,12 @@ void Enqueue(Request request);
 
 gboolean ClearAgain(gpointer) {
   again_timer = 0;
-  Enqueue({std::exchange(again_kinds, 0), nullptr, true});
+  Enqueue({again_context, std::exchange(again_kinds, 0), nullptr, true});
   return G_SOURCE_REMOVE;
 }
 
-void ScheduleAgain(unsigned kinds) {
+void ScheduleAgain(WebKitWebContext* context, unsigned kinds) {
+  again_context = context;
   again_kinds |= kinds & kRewrittenCaches;
   if (again_kinds == 0) return;
   if (again_timer != 0) g_source_remove(again_timer);
@@ -67,7 +68,7 @@ void Finished(GObject* manager, GAsyncResult* result, gpointer) {
   Request request = std::move(Queue().front());
   Queue().pop_front();
   if (!Queue().empty()) StartFront();
-  if (!request.again) ScheduleAgain(request.kinds);
+  if (!request.again) ScheduleAgain(request.context, request.kinds);
   try {
     if (request.done) request.done(cleared);
   } catch (...) {
@@ -75,18 +76,9 @@ void Finished(GObject* manager, GAsyncResult* result, gpointer) {
 }
 
 void StartFront() {
-  // The engine sets its data store up with its first view; clearing before that crashes it,
-  // as when the browser deletes for the Internet Options panel without a window. A view that
-  // is never shown makes sure of it.
-  static WebKitWebView* const first_view = [] {
-    auto* view = WEBKIT_WEB_VIEW(webkit_web_view_new());
-    g_object_ref_sink(view);
-    return view;
-  }();
-  // The main windows' views use the default context, and so its data.
-  WebKitWebsiteDataManager* manager = webkit_web_view_get_website_data_manager(first_view);
-  webkit_website_data_manager_clear(manager, TypesOf(Queue().front().kinds), 0, nullptr, &Finished,
-                                    nullptr);
+  const Request& front = Queue().front();
+  webkit_website_data_manager_clear(webkit_web_context_get_website_data_manager(front.context),
+                                    TypesOf(front.kinds), 0, nullptr, &Finished, nullptr);
 }
 
 void Enqueue(Request request) {
@@ -96,8 +88,9 @@ void Enqueue(Request request) {
 
 }  // namespace
 
-void ClearWebsiteData(unsigned kinds, std::function<void(bool cleared)> done) {
-  Enqueue({kinds, std::move(done)});
+void ClearWebsiteData(WebKitWebContext* context, unsigned kinds,
+                      std::function<void(bool cleared)> done) {
+  Enqueue({context, kinds, std::move(done)});
 }
 
 }  // namespace lumetta

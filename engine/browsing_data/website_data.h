@@ -1,5 +1,7 @@
 #pragma once
 
+#include <webkit2/webkit2.h>
+
 #include <functional>
 
 namespace lumetta {
@@ -17,10 +19,11 @@ enum WebsiteDataKind : unsigned {
 inline constexpr unsigned kAllCacheData =
     kMemoryCacheData | kDiskCacheData | kOfflineApplicationCacheData | kDomCacheData;
 
-// Clears `kinds` for every site and all time from the store the main windows' engine uses,
-// then calls `done` with whether the engine managed. The engine works asynchronously, so
+// Clears `kinds` for every site and all time from the data of `context`, then calls `done`
+// with whether the engine managed. The engine works asynchronously, so
 // `done` runs from the main loop. A request made while another is under way starts once it
 // is done: two clearings never run at once.
-void ClearWebsiteData(unsigned kinds, std::function<void(bool cleared)> done);
+void ClearWebsiteData(WebKitWebContext* context, unsigned kinds,
+                      std::function<void(bool cleared)> done);
 
 }  // namespace lumetta

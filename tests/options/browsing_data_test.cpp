@@ -1,8 +1,8 @@
-// The options panel deleting the browsing history: of a browser that runs, over a session bus
-// of the test's own, and with the browser program when none runs.
+// The options panel deleting the browsing history with the browser program: in the browser that
+// runs in the session (here this test process, on a session bus of the test's own), and in the
+// profile when none runs.
 #include "platform/browsing_data.h"
 
-#include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <gtkmm/window.h>
 #include <webkit2/webkit2.h>
@@ -10,13 +10,14 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/browsing_data/browsing_data_service.h"
 #include "engine/webkit_engine.h"
 #include "options/browsing_data_client.h"
 #include "platform/url_history.h"
+#include "shell/browser_application.h"
+#include "tests/support/engine_browser.h"
 #include "tests/support/local_server.h"
-#include "tests/support/scoped_env.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/test_session_bus.h"
 #include "tests/support/wait.h"
 
 namespace lumetta {
@@ -24,16 +25,10 @@ namespace {
 
 class BrowsingDataTest : public testing::Test {
  protected:
-  // Starting and stopping the bus unset DISPLAY, which the engine's processes need.
-  static void SetUpTestSuite() {
-    bus_ = g_test_dbus_new(G_TEST_DBUS_NONE);
-    const test::ScopedEnv display{"DISPLAY"};
-    g_test_dbus_up(bus_);
-  }
+  static void SetUpTestSuite() { bus_ = new test::TestSessionBus; }
   static void TearDownTestSuite() {
-    const test::ScopedEnv display{"DISPLAY"};
-    g_test_dbus_down(bus_);
-    g_clear_object(&bus_);
+    delete bus_;
+    bus_ = nullptr;
   }
 
   BrowsingDataTest() {
@@ -55,6 +50,8 @@ class BrowsingDataTest : public testing::Test {
              !webkit_web_view_is_loading(WEBKIT_WEB_VIEW(control_->GetWidget().gobj()));
     });
   }
+  // What the panel deletes in a running browser, and what it leaves.
+  void DeleteInTheRunningBrowser();
   std::optional<bool> Delete(uint32_t kinds, const std::string& program) {
     std::optional<bool> deleted;
     DeleteBrowsingData(kinds, program, [&](bool result) { deleted = result; });
@@ -62,27 +59,30 @@ class BrowsingDataTest : public testing::Test {
     return deleted;
   }
 
-  static GTestDBus* bus_;
+  static test::TestSessionBus* bus_;
   test::TempDir temp_;
   std::string history_path_ = temp_.Path() + "/history";
   FileUrlHistory history_{history_path_};
   test::LocalServer server_;
-  std::unique_ptr<BrowserControlFactory> factory_ =
+  std::unique_ptr<WebKitEngine> engine_ =
       std::make_unique<WebKitEngine>(WebKitEngine::Options{&history_});
-  std::unique_ptr<BrowserControl> control_ = factory_->Create();
+  std::unique_ptr<BrowserControl> control_ = engine_->Create();
   Gtk::Window window_;
 };
 
-GTestDBus* BrowsingDataTest::bus_ = nullptr;
+test::TestSessionBus* BrowsingDataTest::bus_ = nullptr;
 
 TEST_F(BrowsingDataTest, RunningBrowserDeletesWhatIsTickedAndNothingElse) {
-  BrowsingDataService service(history_);
-  ASSERT_TRUE(test::WaitUntil([&] { return service.Reachable(); }));
+  BrowserApplication browser([this] { return std::make_unique<test::EngineBrowser>(*engine_); });
+  test::RunAsBrowser(browser, "about:blank", [this] { DeleteInTheRunningBrowser(); });
+}
+
+void BrowsingDataTest::DeleteInTheRunningBrowser() {
   ASSERT_TRUE(Load("/login"));
   ASSERT_TRUE(Load("/echo"));
   ASSERT_EQ(server_.LastCookie("/echo"), "session=1");
 
-  EXPECT_EQ(Delete(kVisitedAddresses, "/nonexistent"), true);
+  EXPECT_EQ(Delete(kVisitedAddresses, LUMETTA_PROGRAM), true);
   EXPECT_TRUE(history_.Entries().empty());
   EXPECT_FALSE(std::filesystem::exists(history_path_));
   // The cookie and the cached page stay.
@@ -91,7 +91,7 @@ TEST_F(BrowsingDataTest, RunningBrowserDeletesWhatIsTickedAndNothingElse) {
   ASSERT_TRUE(Load("/login"));
   EXPECT_EQ(server_.CountRequests("/login"), 1);
 
-  EXPECT_EQ(Delete(kEngineCache | kCookiesAndSiteData, "/nonexistent"), true);
+  EXPECT_EQ(Delete(kEngineCache | kCookiesAndSiteData, LUMETTA_PROGRAM), true);
   EXPECT_EQ(history_.Entries().size(), 2u);
   ASSERT_TRUE(Load("/echo"));
   EXPECT_EQ(server_.LastCookie("/echo"), "");

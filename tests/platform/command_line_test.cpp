@@ -2,9 +2,7 @@
 
 #include <glib.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "tests/support/temp_dir.h"
@@ -12,21 +10,22 @@
 namespace lumetta {
 namespace {
 
-TEST(AddressFromArgumentTest, OnlyFilesThatExistHereBecomeFullPaths) {
+TEST(AddressFromArgumentTest, OnlyFilesThatExistInTheWorkingFolderBecomeFullPaths) {
   test::TempDir dir;
   const std::string page = dir.Write("网页/页面 1.html", "<p>x</p>");
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir.Path() + "/网页");
+  const std::string here = dir.Path() + "/网页";
 
-  EXPECT_EQ(AddressFromArgument("页面 1.html"), page);
-  EXPECT_EQ(AddressFromArgument("../网页/./页面 1.html"), page);
-  EXPECT_EQ(AddressFromArgument("."), dir.Path() + "/网页");
-  EXPECT_EQ(AddressFromArgument("www.example.com"), "www.example.com");
-  EXPECT_EQ(AddressFromArgument("http://127.0.0.1/页面 1.html"), "http://127.0.0.1/页面 1.html");
-  EXPECT_EQ(AddressFromArgument("/no/such/page.html"), "/no/such/page.html");
-  EXPECT_EQ(AddressFromArgument(""), "");
-
-  std::filesystem::current_path(before);
+  EXPECT_EQ(AddressFromArgument("页面 1.html", here), page);
+  EXPECT_EQ(AddressFromArgument("../网页/./页面 1.html", here), page);
+  EXPECT_EQ(AddressFromArgument(".", here), here);
+  // The working folder is the launching process's, not this one's.
+  EXPECT_EQ(AddressFromArgument("页面 1.html", dir.Path()), "页面 1.html");
+  EXPECT_EQ(AddressFromArgument("页面 1.html", ""), "页面 1.html");
+  EXPECT_EQ(AddressFromArgument("www.example.com", here), "www.example.com");
+  EXPECT_EQ(AddressFromArgument("http://127.0.0.1/页面 1.html", here),
+            "http://127.0.0.1/页面 1.html");
+  EXPECT_EQ(AddressFromArgument("/no/such/page.html", here), "/no/such/page.html");
+  EXPECT_EQ(AddressFromArgument("", here), "");
 }
 
 // A name from a Chinese Windows (its archive unpacked here) is not UTF-8: it opens as the file it
@@ -35,17 +34,14 @@ TEST(AddressFromArgumentTest, NameThatIsNotUtf8OpensAsItsFile) {
   test::TempDir dir;
   const std::string name = "\xd6\xd0\xce\xc4.html";  // 中文.html in GBK
   dir.Write(name, "<p>x</p>");
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir.Path());
   gchar* uri = g_filename_to_uri((dir.Path() + "/" + name).c_str(), nullptr, nullptr);
   const std::string expected(uri);
   g_free(uri);
 
-  EXPECT_EQ(AddressFromArgument(name), expected);
-  EXPECT_EQ(AddressFromArgument(dir.Path() + "/" + name), expected);
+  EXPECT_EQ(AddressFromArgument(name, dir.Path()), expected);
+  EXPECT_EQ(AddressFromArgument(dir.Path() + "/" + name, ""), expected);
   EXPECT_TRUE(expected.ends_with("/%D6%D0%CE%C4.html")) << expected;
-
-  std::filesystem::current_path(before);
+  EXPECT_EQ(AddressFromArgument(name, ""), "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd.html");
 }
 
 struct ShortcutCase {
@@ -62,13 +58,11 @@ TEST_P(ShortcutArgumentTest, OpensTheAddressAShortcutHolds) {
   test::TempDir dir;
   const std::string path = dir.Write("收藏/收藏.url", GetParam().content);
   const std::string expected = GetParam().address != nullptr ? GetParam().address : path;
-  const std::filesystem::path before = std::filesystem::current_path();
-  std::filesystem::current_path(dir.Path() + "/收藏");
-  EXPECT_EQ(AddressFromArgument("收藏.url"), expected);
-  std::filesystem::current_path(before);
-  EXPECT_EQ(AddressFromArgument(path), expected);
+  const std::string here = dir.Path() + "/收藏";
+  EXPECT_EQ(AddressFromArgument("收藏.url", here), expected);
+  EXPECT_EQ(AddressFromArgument(path, here), expected);
   gchar* uri = g_filename_to_uri(path.c_str(), nullptr, nullptr);
-  EXPECT_EQ(AddressFromArgument(uri), GetParam().address != nullptr ? expected : uri);
+  EXPECT_EQ(AddressFromArgument(uri, here), GetParam().address != nullptr ? expected : uri);
   g_free(uri);
 }
 

@@ -1,5 +1,7 @@
 #include <glib.h>
 #include <gtest/gtest.h>
+#include <gtkmm/button.h>
+#include <gtkmm/image.h>
 #include <gtkmm/messagedialog.h>
 
 #include <memory>
@@ -15,12 +17,31 @@ struct Seen {
   std::string title;
   std::string text;
   Gtk::MessageType type = Gtk::MESSAGE_OTHER;
-  bool ok = false;
-  bool yes = false;
-  bool no = false;
+  std::string ok;
+  std::string yes;
+  std::string no;
+  bool icon = false;
   bool modal = false;
   bool inside_nested_loop = false;
 };
+
+std::string LabelOf(Gtk::Widget* button) {
+  auto* shown = dynamic_cast<Gtk::Button*>(button);
+  return shown != nullptr ? std::string(shown->get_label()) : std::string();
+}
+
+// Whether an image with a named icon is mapped anywhere in `widget`.
+bool HasIcon(Gtk::Widget& widget) {
+  if (auto* image = dynamic_cast<Gtk::Image*>(&widget)) {
+    return image->get_mapped() && !image->property_icon_name().get_value().empty();
+  }
+  auto* container = dynamic_cast<Gtk::Container*>(&widget);
+  if (container == nullptr) return false;
+  for (Gtk::Widget* child : container->get_children()) {
+    if (HasIcon(*child)) return true;
+  }
+  return false;
+}
 
 Gtk::MessageDialog* ShownDialog() {
   for (Gtk::Window* window : Gtk::Window::list_toplevels()) {
@@ -50,9 +71,10 @@ class GtkMessageBoxTest : public testing::Test {
     seen.title = dialog->get_title();
     seen.text = dialog->property_text().get_value();
     seen.type = dialog->property_message_type().get_value();
-    seen.ok = dialog->get_widget_for_response(Gtk::RESPONSE_OK) != nullptr;
-    seen.yes = dialog->get_widget_for_response(Gtk::RESPONSE_YES) != nullptr;
-    seen.no = dialog->get_widget_for_response(Gtk::RESPONSE_NO) != nullptr;
+    seen.ok = LabelOf(dialog->get_widget_for_response(Gtk::RESPONSE_OK));
+    seen.yes = LabelOf(dialog->get_widget_for_response(Gtk::RESPONSE_YES));
+    seen.no = LabelOf(dialog->get_widget_for_response(Gtk::RESPONSE_NO));
+    seen.icon = HasIcon(*dialog);
     seen.modal = dialog->get_modal();
     seen.inside_nested_loop = self->nested_;
     dialog->response(self->response_);
@@ -76,18 +98,22 @@ TEST_F(GtkMessageBoxTest, InformationBoxWithOk) {
   EXPECT_EQ(seen_.text, "请输入搜索关键字!");
   EXPECT_EQ(seen_.title, "提示");
   EXPECT_EQ(seen_.type, Gtk::MESSAGE_INFO);
-  EXPECT_TRUE(seen_.ok);
-  EXPECT_FALSE(seen_.yes || seen_.no);
+  EXPECT_EQ(seen_.ok, "确定");
+  EXPECT_EQ(seen_.yes + seen_.no, "");
+  EXPECT_TRUE(seen_.icon);
   EXPECT_TRUE(seen_.modal);
 }
 
 TEST_F(GtkMessageBoxTest, QuestionWithYesAndNo) {
   EXPECT_EQ(ShowAndAnswer("继续?", kMbYesNo + kMbIconQuestion, "", Gtk::RESPONSE_YES), kIdYes);
   EXPECT_EQ(seen_.type, Gtk::MESSAGE_QUESTION);
-  EXPECT_TRUE(seen_.yes && seen_.no);
-  EXPECT_FALSE(seen_.ok);
+  EXPECT_EQ(seen_.yes, "是(_Y)");
+  EXPECT_EQ(seen_.no, "否(_N)");
+  EXPECT_EQ(seen_.ok, "");
+  EXPECT_TRUE(seen_.icon);
   EXPECT_EQ(ShowAndAnswer("继续?", kMbYesNo, "", Gtk::RESPONSE_NO), kIdNo);
   EXPECT_EQ(seen_.type, Gtk::MESSAGE_OTHER);
+  EXPECT_FALSE(seen_.icon);
 }
 
 TEST_F(GtkMessageBoxTest, EmptyTitleIsTheProgramsName) {

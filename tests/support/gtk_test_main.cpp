@@ -1,5 +1,6 @@
-// Entry point of the test programs that need GTK: every run gets a profile of its own in a
-// temporary folder, so tests never read or write the user's settings, history or caches.
+// Entry point of the test programs that need GTK: every run gets a home folder and a profile
+// of its own in a temporary folder, so tests never read or write the user's files, settings,
+// history or caches.
 #include <glib.h>
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   const lumetta::test::TempDir profile;
+  const std::string home = profile.Path() + "/home";
+  g_mkdir(home.c_str(), 0700);
+  g_setenv("HOME", home.c_str(), TRUE);
   g_setenv("XDG_CONFIG_HOME", (profile.Path() + "/config").c_str(), TRUE);
   g_setenv("XDG_DATA_HOME", (profile.Path() + "/data").c_str(), TRUE);
   g_setenv("XDG_CACHE_HOME", (profile.Path() + "/cache").c_str(), TRUE);
