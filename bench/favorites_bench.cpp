@@ -1,6 +1,6 @@
 // Times building a window's Favorites menu from shortcut files: see README.md.
 //
-//   favorites_bench [--runs N] [--open] [SIZE...]   (default: 7 runs of 500 and of 32767)
+//   favorites_bench [--runs N] [--open] [--skin] [SIZE...]   (default: 7 runs of 500 and 32767)
 
 #include <glib.h>
 #include <unistd.h>
@@ -19,10 +19,13 @@
 #include "favorite_shortcuts.h"
 #include "favorites/mod_favorite.h"
 #include "platform/platform.h"
+#include "platform/program_folder.h"
 #include "platform/shell_folders.h"
+#include "platform/skin.h"
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
+#include "ui/main_window/apply_skin.h"
 #include "ui/main_window/frm_main.h"
 
 namespace lumetta::bench {
@@ -43,8 +46,33 @@ struct Figures {
   std::vector<double> rebuild;
   std::vector<double> place;
   std::vector<double> open;
+  std::vector<double> choose;
   std::vector<double> close;
 };
+
+// Queues a press and a release of `keyval` for the window that holds `widget`, as the keyboard
+// sends them; an open menu has the keyboard to itself.
+void SendKey(Gtk::Widget& widget, guint keyval) {
+  GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(widget.get_toplevel()->gobj()));
+  GdkDisplay* display = gdk_window_get_display(window);
+  for (const GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+    GdkEvent* event = gdk_event_new(type);
+    event->key.window = GDK_WINDOW(g_object_ref(window));
+    event->key.time = GDK_CURRENT_TIME;
+    event->key.keyval = keyval;
+    GdkKeymapKey* keys = nullptr;
+    gint count = 0;
+    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
+                                          &count) &&
+        count > 0) {
+      event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+    }
+    g_free(keys);
+    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+    gdk_display_put_event(display, event);
+    gdk_event_free(event);
+  }
+}
 
 void Print(const char* what, int size, std::vector<double> values) {
   if (values.empty()) return;
@@ -55,10 +83,13 @@ void Print(const char* what, int size, std::vector<double> values) {
 
 // One window: the first build of its list (as at its load), a rebuild (as after adding a
 // favorite), putting the entries into the menu (as its first opening does), with `open` the
-// whole first opening until GTK has mapped the menu, and closing the window until it is gone.
-bool MeasureOnce(MainWindows& windows, int size, bool open, Figures& figures) {
+// whole first opening until GTK has mapped the menu and then Up (to the last entry) and Enter
+// until the window asks its control for the entry's address, and closing the window until it
+// is gone.
+bool MeasureOnce(MainWindows& windows, int size, bool open, bool skin, Figures& figures) {
   frmMain& form = windows.CreateMainWindow();
   form.Window().show_all();
+  if (skin) form.ApplySkin(form);
   DoEvents();
   Clock::time_point start = Clock::now();
   LoadAllFavorite(form);
@@ -77,7 +108,18 @@ bool MeasureOnce(MainWindows& windows, int size, bool open, Figures& figures) {
     gtk_widget_mnemonic_activate(GTK_WIDGET(form.mnuMainFavorite.Item().gobj()), FALSE);
     while (!menu.get_mapped()) g_main_context_iteration(nullptr, TRUE);
     figures.open.push_back(Milliseconds(start));
-    static_cast<Gtk::MenuShell*>(form.mnuMainFavorite.Item().get_parent())->deactivate();
+    // A user reads the menu first: what GTK does once it is idle has been done.
+    DoEvents();
+    const std::string wanted = "Navigate " + form.mnuMainFavoriteUser(size).Tag();
+    auto& control = static_cast<test::FakeBrowserControl&>(form.webMain.Get());
+    control.calls.clear();
+    start = Clock::now();
+    SendKey(menu, GDK_KEY_Up);
+    SendKey(menu, GDK_KEY_Return);
+    while (std::find(control.calls.begin(), control.calls.end(), wanted) == control.calls.end()) {
+      g_main_context_iteration(nullptr, TRUE);
+    }
+    figures.choose.push_back(Milliseconds(start));
   }
 
   const int live = frmMain::InstanceCount();
@@ -92,6 +134,7 @@ bool MeasureOnce(MainWindows& windows, int size, bool open, Figures& figures) {
 int Main(int argc, char** argv) {
   int runs = kDefaultRuns;
   bool open = false;
+  bool skin = false;
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
@@ -102,6 +145,10 @@ int Main(int argc, char** argv) {
       open = true;
       continue;
     }
+    if (argument == "--skin") {
+      skin = true;
+      continue;
+    }
     if (argument == "--runs" && i + 1 < argc) {
       text = argv[++i];
       target = &runs;
@@ -110,8 +157,8 @@ int Main(int argc, char** argv) {
     const auto [rest, ec] = std::from_chars(text, end, value);
     if (ec != std::errc() || rest != end || value < 1 ||
         value > (target != nullptr ? kMaxRuns : kMaxFavoriteEntries)) {
-      std::fprintf(stderr, "usage: %s [--runs 1-%d] [--open] [SIZE 1-%d ...]\n", argv[0], kMaxRuns,
-                   kMaxFavoriteEntries);
+      std::fprintf(stderr, "usage: %s [--runs 1-%d] [--open] [--skin] [SIZE 1-%d ...]\n", argv[0],
+                   kMaxRuns, kMaxFavoriteEntries);
       return 2;
     }
     if (target != nullptr) {
@@ -131,6 +178,16 @@ int Main(int argc, char** argv) {
   g_setenv("XDG_DATA_HOME", (profile.root() / "data").c_str(), TRUE);
   XdgShellFolders folders;
   ThePlatform().shell_folders = &folders;
+  // The program's own skin, beside the bench as beside the program.
+  CssSkinComponent skins;
+  if (skin) {
+    const std::string sheet = ProgramFolder() + "/" + kSkinFileName;
+    if (!g_file_test(sheet.c_str(), G_FILE_TEST_IS_REGULAR)) {
+      std::fprintf(stderr, "no skin at %s\n", sheet.c_str());
+      return 1;
+    }
+    ThePlatform().skins = &skins;
+  }
   const std::string favorites = folders.FolderPath(kCsidlFavorites);
   if (favorites.empty()) {
     std::fprintf(stderr, "no favorites folder\n");
@@ -153,15 +210,17 @@ int Main(int argc, char** argv) {
     Figures warm_up;
     // The first run warms the caches and is not counted.
     for (int run = 0; run <= runs; ++run) {
-      if (!MeasureOnce(windows, size, open, run == 0 ? warm_up : figures)) ++failures;
+      if (!MeasureOnce(windows, size, open, skin, run == 0 ? warm_up : figures)) ++failures;
     }
     Print("build", size, figures.build);
     Print("rebuild", size, figures.rebuild);
     Print("place", size, figures.place);
     Print("open", size, figures.open);
+    Print("choose", size, figures.choose);
     Print("close", size, figures.close);
   }
   ThePlatform().shell_folders = nullptr;
+  ThePlatform().skins = nullptr;
   return failures == 0 ? 0 : 1;
 }
 

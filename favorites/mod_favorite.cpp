@@ -4,17 +4,20 @@
 #include <glib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/do_events.h"
 #include "app/report_error.h"
 #include "app/resume_next.h"
 #include "favorites/favorite_commands.h"
+#include "platform/favorite_files.h"
 #include "platform/favorites_dialogs.h"
 #include "platform/platform.h"
 #include "platform/profile_strings.h"
@@ -56,6 +59,11 @@ bool IsPlainFile(DIR* dir, const dirent& entry) {
 }
 
 void RemoveFavoriteEntries(frmMain& form) {
+  std::vector<MenuItem*> entries;
+  for (const auto& [index, entry] : form.mnuMainFavoriteUser) {
+    if (index > 0) entries.push_back(entry.get());
+  }
+  form.mnuMainFavorite.ReadyToRemove(entries);
   // In creation order: the first entries sit nearest the head of the menu's child list.
   for (int index = 1; index <= form.mnuMainFavoriteUser.UBound(); ++index) {
     if (!form.mnuMainFavoriteUser.Exists(index)) continue;
@@ -68,10 +76,11 @@ void RemoveFavoriteEntries(frmMain& form) {
   }
 }
 
-void AddFavoriteEntry(frmMain& form, const std::string& folder, const char* file_name) {
+void AddFavoriteEntry(frmMain& form, const std::string& folder, const std::string& file_name,
+                      const std::string& display_name) {
   const std::string url = GetIniString(kShortcutSection, kShortcutKey, "", folder + file_name);
   if (url.empty()) return;
-  const std::string name = WithoutShortcutText(DisplayFileName(file_name));
+  const std::string name = WithoutShortcutText(display_name);
   const int index = form.mnuMainFavoriteUser.UBound() + 1;
   if (index > kMaxFavoriteEntries) {
     ReportError("LoadDirSubFavorite", kErrOverflow, "Overflow");
@@ -154,16 +163,25 @@ void LoadDirSubFavorite(frmMain& form, const std::string& folder, const std::str
     ReportFileError("LoadDirSubFavorite", errno);
     return;
   }
+  // The file names with the names they show, listed as Windows lists a folder: by name, not in
+  // the order this file system happens to keep them.
+  std::vector<std::pair<std::string, std::string>> files;
   while (true) {
     errno = 0;
     const dirent* entry = readdir(dir.get());
     if (entry == nullptr) {
       if (errno != 0) ReportFileError("LoadDirSubFavorite", errno);
-      return;
+      break;
     }
     TrapStep("LoadDirSubFavorite", [&] {
-      if (IsPlainFile(dir.get(), *entry)) AddFavoriteEntry(form, path, entry->d_name);
+      if (IsPlainFile(dir.get(), *entry))
+        files.emplace_back(entry->d_name, DisplayFileName(entry->d_name));
     });
+  }
+  std::sort(files.begin(), files.end(),
+            [](const auto& a, const auto& b) { return FavoriteNameLess(a.second, b.second); });
+  for (const auto& [file_name, display_name] : files) {
+    TrapStep("LoadDirSubFavorite", [&] { AddFavoriteEntry(form, path, file_name, display_name); });
   }
 }
 

@@ -33,7 +33,8 @@ std::string GetMenuCaption(const std::string& name);
 // goes on with its next step.
 void LoadAllFavorite(frmMain& form);
 // Adds an entry to the window's list for each shortcut directly in `folder` (ending in "/"),
-// or in its sub-folder `name` unless that is kFavoriteRootMarker, in the listing's order.
+// or in its sub-folder `name` unless that is kFavoriteRootMarker, in the order of their names as
+// Windows lists a folder (FavoriteNameLess).
 // Failures are reported as "LoadDirSubFavorite"; a shortcut that fails does not end the listing.
 void LoadDirSubFavorite(frmMain& form, const std::string& folder, const std::string& name);
 

@@ -109,6 +109,24 @@ std::string FavoriteDisplayName(const std::string& file_name, bool is_folder) {
   return name;
 }
 
+bool FavoriteNameLess(std::string_view a, std::string_view b) {
+  // In UTF-8 the order of the bytes is the order of the code points, and folding ASCII bytes
+  // leaves the bytes of other characters alone.
+  const auto folded_less = [](char x, char y) {
+    return static_cast<unsigned char>(g_ascii_toupper(x)) <
+           static_cast<unsigned char>(g_ascii_toupper(y));
+  };
+  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less)) {
+    return true;
+  }
+  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less)) {
+    return false;
+  }
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+  });
+}
+
 std::vector<FavoriteItem> ListFavoriteItems(const std::string& folder) {
   std::vector<FavoriteItem> items;
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
@@ -120,18 +138,18 @@ std::vector<FavoriteItem> ListFavoriteItems(const std::string& folder) {
     if (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode)) continue;
     items.push_back({folder + "/" + entry->d_name, entry->d_name, S_ISDIR(info.st_mode)});
   }
-  std::vector<std::pair<std::string, size_t>> keys;
-  keys.reserve(items.size());
+  std::vector<std::pair<std::string, size_t>> names;
+  names.reserve(items.size());
   for (size_t i = 0; i < items.size(); ++i) {
-    const std::string name = FavoriteDisplayName(items[i].file_name, items[i].is_folder);
-    gchar* key = g_utf8_collate_key_for_filename(name.c_str(), -1);
-    keys.emplace_back(std::string(items[i].is_folder ? "0" : "1") + key, i);
-    g_free(key);
+    names.emplace_back(FavoriteDisplayName(items[i].file_name, items[i].is_folder), i);
   }
-  std::sort(keys.begin(), keys.end());
+  std::sort(names.begin(), names.end(), [&items](const auto& a, const auto& b) {
+    if (items[a.second].is_folder != items[b.second].is_folder) return items[a.second].is_folder;
+    return FavoriteNameLess(a.first, b.first);
+  });
   std::vector<FavoriteItem> sorted;
   sorted.reserve(items.size());
-  for (const auto& [key, i] : keys) sorted.push_back(std::move(items[i]));
+  for (const auto& [name, i] : names) sorted.push_back(std::move(items[i]));
   return sorted;
 }
 

@@ -20,6 +20,11 @@ std::string FavoriteFileName(std::string_view name, std::string_view extension);
 // shortcut file.
 std::string FavoriteDisplayName(const std::string& file_name, bool is_folder);
 
+// Whether the name `a` comes before `b` in a folder listed as Windows lists it: by code point,
+// ASCII letters compared as capitals; names that differ only in the case of their letters then
+// by code point as they are.
+bool FavoriteNameLess(std::string_view a, std::string_view b);
+
 // A file or folder directly in a folder.
 struct FavoriteItem {
   std::string path;
@@ -28,7 +33,8 @@ struct FavoriteItem {
 };
 
 // The folders and files directly in `folder`, hidden ones (a leading ".") and anything that is
-// neither a folder nor a file left out; folders first, each group in the order of their names.
+// neither a folder nor a file left out; folders first, each group in the order of the names
+// they show (FavoriteNameLess).
 std::vector<FavoriteItem> ListFavoriteItems(const std::string& folder);
 
 struct FavoriteFolder {

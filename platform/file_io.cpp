@@ -1,14 +1,19 @@
 #include "platform/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <glib.h>
 #include <glib/gstdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
+#include <memory>
 
 namespace lumetta {
 
@@ -136,17 +141,53 @@ std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_
 
 bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode) {
   gchar* dir = g_path_get_dirname(path.c_str());
-  std::string temp = std::string(dir) + "/.lumetta-XXXXXX";
+  std::string temp = std::string(dir) + "/" + std::string(kTempFilePrefix) + "XXXXXX";
   g_free(dir);
-  const int fd = g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, 0666);
+  // A file meant to be private is never readable by others, not even while it is written.
+  const int fd = g_mkstemp_full(temp.data(), O_WRONLY | O_CLOEXEC, mode ? 0600 : 0666);
   if (fd < 0) return false;
-  bool written = WriteAll(fd, data) && (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
-  written = close(fd) == 0 && written;
-  if (written && rename(temp.c_str(), path.c_str()) == 0) return true;
+  FileDescriptor file(fd);
+  // Held until the file has its name: RemoveStaleTempFiles leaves a locked file alone.
+  bool written = flock(fd, LOCK_EX) == 0 && WriteAll(fd, data) &&
+                 (!mode || fchmod(fd, *mode & 07777) == 0) && fsync(fd) == 0;
+  if (written && rename(temp.c_str(), path.c_str()) == 0) return file.Close();
   const int error = errno;
   g_unlink(temp.c_str());
   errno = error;
   return false;
+}
+
+bool IsTempFileName(std::string_view name) {
+  if (!name.starts_with(kTempFilePrefix) || name.size() != kTempFilePrefix.size() + 6) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(kTempFilePrefix.size()), name.end(),
+                     [](char c) { return g_ascii_isalnum(c); });
+}
+
+int RemoveStaleTempFiles(const std::string& folder) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
+  if (!dir) return 0;
+  const time_t now = time(nullptr);
+  int removed = 0;
+  while (const dirent* entry = readdir(dir.get())) {
+    if (!IsTempFileName(entry->d_name)) continue;
+    // Neither a link followed nor a FIFO waited on: only regular files of this user go.
+    const FileDescriptor file(openat(dirfd(dir.get()), entry->d_name,
+                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info;
+    if (file.get() < 0 || fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != geteuid() || now - info.st_mtime < kStaleTempFileSeconds ||
+        flock(file.get(), LOCK_EX | LOCK_NB) != 0) {
+      continue;
+    }
+    // The name may have been given to another file since it was opened.
+    struct stat named;
+    if (fstatat(dirfd(dir.get()), entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == info.st_dev && named.st_ino == info.st_ino &&
+        unlinkat(dirfd(dir.get()), entry->d_name, 0) == 0) {
+      ++removed;
+    }
+  }
+  return removed;
 }
 
 }  // namespace lumetta

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,9 +57,25 @@ struct FileToRewrite {
 // Nothing when the file is there but cannot be read or holds more than `max_bytes`.
 std::optional<FileToRewrite> ReadForRewrite(const std::string& path, size_t max_bytes);
 
+// The name of ReplaceFile's temporary files: this prefix and six letters or digits. The dot keeps
+// a leftover out of listings.
+inline constexpr std::string_view kTempFilePrefix = ".lumetta-";
+
 // Replaces the file at `path` with `data` atomically: a temporary file beside it, synced and
-// given `mode`, is renamed over it. The temporary name starts with a dot, so that a leftover
-// stays out of listings. On failure errno says why.
+// given `mode` (created private when there is one), is renamed over it, so that a link at
+// `path` is replaced, never written through. The temporary file is locked while it is written.
+// On failure errno says why.
 bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> mode);
+
+// Whether `name` is one that ReplaceFile gives its temporary files.
+bool IsTempFileName(std::string_view name);
+
+// A temporary file left alone this long after its last change may still be one just made.
+inline constexpr time_t kStaleTempFileSeconds = 60;
+
+// Removes from `folder` the user's temporary files of ReplaceFile that were left behind (by a
+// process that was killed): those no process holds locked, unchanged for kStaleTempFileSeconds.
+// Gives how many went.
+int RemoveStaleTempFiles(const std::string& folder);
 
 }  // namespace lumetta

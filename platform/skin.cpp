@@ -4,7 +4,11 @@
 #include <gtkmm/cssprovider.h>
 #include <gtkmm/window.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/file_io.h"
+#include "platform/skin_sheet.h"
 
 namespace lumetta {
 
@@ -125,6 +129,10 @@ bool CssSkin::Load(const std::string& path) {
   if (!g_utf8_validate(contents.data(), static_cast<gssize>(contents.size()), nullptr)) {
     return false;
   }
+  gchar* folder = g_path_get_dirname(path.c_str());
+  const std::optional<std::string> sheet_text = CheckSkinSheet(contents, folder);
+  g_free(folder);
+  if (!sheet_text) return false;
   auto sheet = Gtk::CssProvider::create();
   int errors = 0;
   const gulong handler = g_signal_connect(
@@ -136,8 +144,8 @@ bool CssSkin::Load(const std::string& path) {
         }
       }),
       &errors);
-  gtk_css_provider_load_from_data(sheet->gobj(), contents.data(),
-                                  static_cast<gssize>(contents.size()), nullptr);
+  gtk_css_provider_load_from_data(sheet->gobj(), sheet_text->data(),
+                                  static_cast<gssize>(sheet_text->size()), nullptr);
   g_signal_handler_disconnect(sheet->gobj(), handler);
   if (errors != 0) return false;
   sheet_ = std::move(sheet);

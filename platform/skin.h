@@ -39,7 +39,8 @@ class SkinComponent {
   virtual std::unique_ptr<Skin> CreateSkin() = 0;
 };
 
-// A skin file is a GTK CSS style sheet, valid UTF-8 without NUL bytes, at most kMaxSkinBytes.
+// A skin file is a GTK CSS style sheet, valid UTF-8 without NUL bytes, at most kMaxSkinBytes,
+// asking for no more than CheckSkinSheet allows.
 // Applying it gives every widget of the window the sheet through the widget's own style context,
 // above the theme and below the program's own rules (sizes, panel colours).
 class CssSkin : public Skin {

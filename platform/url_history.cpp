@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <glib.h>
 #include <glib/gstdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,9 @@ namespace {
 constexpr size_t kMaxReadBytes = 4 * FileUrlHistory::kMaxBytes;
 // A file may hold this much more than twice its addresses before it is compacted.
 constexpr size_t kCompactionSlackBytes = 64u << 10;
+// How long a write waits for another process's write to end. The lock is held for one write,
+// so only a stopped process makes it wait that long; the write is then made later.
+constexpr gint64 kLockWaitUs = 2 * G_USEC_PER_SEC;
 
 bool MakeParentDir(const std::string& path) {
   gchar* dir = g_path_get_dirname(path.c_str());
@@ -30,11 +34,52 @@ bool MakeParentDir(const std::string& path) {
   return made;
 }
 
+bool HasScheme(std::string_view url, std::string_view scheme) {
+  return url.size() > scheme.size() && url[scheme.size()] == ':' &&
+         g_ascii_strncasecmp(url.data(), scheme.data(), scheme.size()) == 0;
+}
+
+// The exclusive advisory lock of the history's lock file, while it lives.
+class HistoryLock {
+ public:
+  explicit HistoryLock(const std::string& path)
+      : file_(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
+    const gint64 deadline = g_get_monotonic_time() + kLockWaitUs;
+    while (file_.get() >= 0 && !held_) {
+      held_ = flock(file_.get(), LOCK_EX | LOCK_NB) == 0;
+      if (held_ || (errno != EWOULDBLOCK && errno != EINTR) || g_get_monotonic_time() > deadline) {
+        return;
+      }
+      g_usleep(10 * 1000);
+    }
+  }
+  bool Held() const { return held_; }
+
+ private:
+  FileDescriptor file_;
+  bool held_ = false;
+};
+
+// Whether the open file is empty or ends a line, so that a line appended to it stands alone.
+bool EndsWithLineBreak(int fd) {
+  struct stat info;
+  if (fstat(fd, &info) != 0) return false;
+  char last = '\n';
+  return info.st_size == 0 || (pread(fd, &last, 1, info.st_size - 1) == 1 && last == '\n');
+}
+
+// Moves `url` to the end of `urls`, adding it when missing.
+void MoveToEnd(std::vector<std::string>& urls, const std::string& url) {
+  std::erase(urls, url);
+  urls.push_back(url);
+}
+
 }  // namespace
 
 bool IsRecordableUrl(std::string_view url) {
   constexpr std::string_view kLineBreaksAndNul("\r\n\0", 3);
-  return !url.empty() && url != "about:blank" && url.find_first_of(kLineBreaksAndNul) == url.npos &&
+  return !url.empty() && url != "about:blank" && !HasScheme(url, "data") &&
+         !HasScheme(url, "javascript") && url.find_first_of(kLineBreaksAndNul) == url.npos &&
          g_utf8_validate(url.data(), static_cast<gssize>(url.size()), nullptr);
 }
 
@@ -47,6 +92,10 @@ std::unique_ptr<FileUrlHistory> FileUrlHistory::ForThisUser() {
 void FileUrlHistory::Load() const {
   if (loaded_) return;
   loaded_ = true;
+  entries_.clear();
+  bytes_ = 0;
+  file_lines_ = 0;
+  file_bytes_ = 0;
   std::string contents;
   bool cut = false;
   if (ReadRegularFileTail(path_, kMaxReadBytes, contents, &cut) != ReadStatus::kRead) return;
@@ -98,6 +147,7 @@ void FileUrlHistory::Record(const std::string& url) {
   try {
     if (!IsRecordableUrl(url)) return;
     Load();
+    std::erase(removed_, url);
     const auto known = std::find(entries_.begin(), entries_.end(), url);
     if (known != entries_.end() && std::next(known) == entries_.end()) return;
     if (known != entries_.end()) {
@@ -111,7 +161,7 @@ void FileUrlHistory::Record(const std::string& url) {
     Trim();
     if (file_needs_rewrite_ || file_lines_ + 1 > 2 * entries_.size() + 100 ||
         file_bytes_ + url.size() + 1 > 2 * bytes_ + kCompactionSlackBytes) {
-      Rewrite();
+      Rewrite(&url);
     } else {
       Append(url);
     }
@@ -121,33 +171,64 @@ void FileUrlHistory::Record(const std::string& url) {
 }
 
 void FileUrlHistory::Append(const std::string& url) {
-  if (!MakeParentDir(path_)) return;
-  FileDescriptor file(open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
-  if (file.get() < 0) return;
-  if (WriteAll(file.get(), url + '\n') && file.Close()) {
-    ++file_lines_;
-    file_bytes_ += url.size() + 1;
-  } else {
-    // Part of the line may have made it; the next write replaces the file.
-    file_needs_rewrite_ = true;
+  if (MakeParentDir(path_)) {
+    const HistoryLock lock(path_ + ".lock");
+    // Read as well as written: the last byte tells whether a line was cut short.
+    FileDescriptor file(open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
+    if (lock.Held() && file.get() >= 0) {
+      // A line cut short by a process that died must not run into this address.
+      const std::string line = (EndsWithLineBreak(file.get()) ? "" : "\n") + url + '\n';
+      if (WriteAll(file.get(), line) && file.Close()) {
+        ++file_lines_;
+        file_bytes_ += line.size();
+        return;
+      }
+    }
   }
+  // Part of the line may have made it; the next write replaces the file.
+  MoveToEnd(unstored_, url);
+  file_needs_rewrite_ = true;
 }
 
-void FileUrlHistory::Rewrite() {
+void FileUrlHistory::Rewrite(const std::string* added) {
+  if (added != nullptr) MoveToEnd(unstored_, *added);
+  if (unstored_.size() > kMaxEntries) unstored_.erase(unstored_.begin());
+  // Until the rewrite succeeds the file may hold removed addresses: nothing may be appended to
+  // it, or they would come back at the next start.
+  file_needs_rewrite_ = true;
   if (!MakeParentDir(path_)) return;
+  const HistoryLock lock(path_ + ".lock");
+  if (!lock.Held()) return;
+  if (!discard_file_) {
+    // Other processes may have written since the file was read.
+    loaded_ = false;
+    Load();
+  }
+  for (const std::string& url : removed_) {
+    const auto known = std::find(entries_.begin(), entries_.end(), url);
+    if (known == entries_.end()) continue;
+    bytes_ -= known->size() + 1;
+    entries_.erase(known);
+  }
+  for (const std::string& url : unstored_) {
+    const auto known = std::find(entries_.begin(), entries_.end(), url);
+    if (known != entries_.end()) {
+      entries_.erase(known);
+    } else {
+      bytes_ += url.size() + 1;
+    }
+    entries_.push_back(url);
+  }
+  Trim();
   std::string contents;
   for (const std::string& url : entries_) contents += url + '\n';
-  std::string temp_path = path_ + ".XXXXXX";
-  FileDescriptor file(g_mkstemp_full(temp_path.data(), O_WRONLY | O_CLOEXEC, 0600));
-  if (file.get() < 0) return;
-  const bool written = WriteAll(file.get(), contents) && fsync(file.get()) == 0 && file.Close();
-  if (written && rename(temp_path.c_str(), path_.c_str()) == 0) {
-    file_lines_ = entries_.size();
-    file_bytes_ = contents.size();
-    file_needs_rewrite_ = false;
-  } else {
-    g_unlink(temp_path.c_str());
-  }
+  if (!ReplaceFile(path_, contents, 0600)) return;
+  file_lines_ = entries_.size();
+  file_bytes_ = contents.size();
+  file_needs_rewrite_ = false;
+  discard_file_ = false;
+  removed_.clear();
+  unstored_.clear();
 }
 
 std::vector<std::string> FileUrlHistory::Entries() const {
@@ -166,11 +247,9 @@ bool FileUrlHistory::Remove(const std::string& url) {
     if (known == entries_.end()) return false;
     bytes_ -= known->size() + 1;
     entries_.erase(known);
-    if (batch_depth_ > 0) {
-      removals_pending_ = true;
-    } else {
-      StoreRemovals();
-    }
+    std::erase(unstored_, url);
+    removed_.push_back(url);
+    if (batch_depth_ == 0) Rewrite(nullptr);
     signal_removed().emit(url);
     return true;
   } catch (...) {
@@ -179,19 +258,11 @@ bool FileUrlHistory::Remove(const std::string& url) {
 }
 
 void FileUrlHistory::EndBatch() {
-  if (batch_depth_ == 0 || --batch_depth_ > 0 || !removals_pending_) return;
-  removals_pending_ = false;
+  if (batch_depth_ == 0 || --batch_depth_ > 0 || removed_.empty()) return;
   try {
-    StoreRemovals();
+    Rewrite(nullptr);
   } catch (...) {
   }
-}
-
-void FileUrlHistory::StoreRemovals() {
-  // Until the rewrite succeeds the file still holds the removed addresses: nothing may be
-  // appended to it, or they would come back at the next start.
-  file_needs_rewrite_ = true;
-  Rewrite();
 }
 
 bool FileUrlHistory::Clear() {
@@ -200,9 +271,16 @@ bool FileUrlHistory::Clear() {
   bytes_ = 0;
   file_lines_ = 0;
   file_bytes_ = 0;
-  removals_pending_ = false;
+  removed_.clear();
+  unstored_.clear();
+  bool removed = false;
+  {
+    // Not while another process writes, or its rewrite could bring the addresses back.
+    const HistoryLock lock(path_ + ".lock");
+    removed = g_unlink(path_.c_str()) == 0 || errno == ENOENT;
+  }
   // A file that cannot be removed must not bring the old addresses back later.
-  const bool removed = g_unlink(path_.c_str()) == 0 || errno == ENOENT;
+  discard_file_ = !removed;
   file_needs_rewrite_ = !removed;
   signal_cleared().emit();
   return removed;

@@ -9,8 +9,9 @@
 
 namespace lumetta {
 
-// Whether an address belongs in the history: not empty, not the blank page, valid UTF-8, and
-// free of line breaks and NULs, since the history file holds one address per line.
+// Whether an address belongs in the history: not empty, not the blank page, no `data:` or
+// `javascript:` address (the page's content or a script, not a place), valid UTF-8, and free of
+// line breaks and NULs, since the history file holds one address per line.
 bool IsRecordableUrl(std::string_view url);
 
 // The top-level addresses the user has visited, for completion in the address box.
@@ -52,6 +53,11 @@ class UrlHistory {
 // file is rewritten without duplicates once it holds many more lines or bytes than addresses.
 // Lines that are no address (junk, NULs, a cut last line) are skipped and the others kept; the
 // newest addresses are kept when the history outgrows its limits.
+//
+// Several processes may share the file. Every write holds an advisory lock on a file beside it,
+// and a rewrite starts from what the file holds at that moment, with this process's removals
+// and unstored visits applied: no process loses another's visits, and what one deletes does not
+// come back from another's memory.
 class FileUrlHistory : public UrlHistory {
  public:
   static constexpr size_t kMaxEntries = 1000;
@@ -75,8 +81,8 @@ class FileUrlHistory : public UrlHistory {
   // Drops the oldest addresses beyond the limits; true when it dropped any.
   bool Trim() const;
   void Append(const std::string& url);
-  void Rewrite();
-  void StoreRemovals();
+  // Writes the file anew from what it holds now, with `added` (if any) as the latest visit.
+  void Rewrite(const std::string* added);
 
   std::string path_;
   mutable bool loaded_ = false;
@@ -89,8 +95,12 @@ class FileUrlHistory : public UrlHistory {
   // The file holds something a further line must not be appended to (junk, a cut last line).
   mutable bool file_needs_rewrite_ = false;
   int batch_depth_ = 0;
-  // Removals made during a batch wait for its end to be stored.
-  bool removals_pending_ = false;
+  // Removed addresses the file may still hold: a rewrite drops them.
+  std::vector<std::string> removed_;
+  // Visits that could not be written: a rewrite adds them.
+  std::vector<std::string> unstored_;
+  // Cleared, but the file could not be removed: a rewrite ignores what it holds.
+  bool discard_file_ = false;
 };
 
 }  // namespace lumetta

@@ -3,10 +3,14 @@
 #include <glib.h>
 #include <glibmm/main.h>
 
+#include <optional>
 #include <utility>
 
 #include "platform/browsing_data.h"
 #include "platform/command_line.h"
+#include "platform/platform.h"
+#include "platform/shell_folders.h"
+#include "platform/stale_files.h"
 #include "shell/application_id.h"
 #include "ui/main_window/frm_main.h"
 
@@ -66,6 +70,12 @@ int BrowserApplication::OnCommandLine(
     frmMain& window = windows_->CreateMainWindow();
     window.mstrURLNewWindow = address;
     window.Show();
+    // What killed runs left behind goes once the window is up.
+    Glib::signal_idle().connect_once([] {
+      if (ShellFolders* folders = ThePlatform().shell_folders) {
+        RemoveStaleFiles(folders->FolderPath(kCsidlFavorites));
+      }
+    });
     return 0;
   }
   // The launch waits for this answer: it ends at once, and the window opens after.
@@ -83,20 +93,18 @@ bool BrowserApplication::OpenNewWindow(const std::string& address) {
 
 int BrowserApplication::DeleteBrowsingData(
     const Glib::RefPtr<Gio::ApplicationCommandLine>& command_line, const std::string& kinds) {
-  char* end = nullptr;
-  const guint64 parsed = g_ascii_strtoull(kinds.c_str(), &end, 10);
-  if (kinds.empty() || *end != '\0' || parsed > G_MAXUINT32) return kBadKinds;
+  const std::optional<uint32_t> parsed = ParseBrowsingDataKinds(kinds);
+  if (!parsed) return kBadKinds;
   // The launch waits until the command line is let go, and ends with its status.
   application_->hold();
   const bool here = !command_line->is_remote();
-  browser_->DeleteBrowsingData(static_cast<uint32_t>(parsed),
-                               [application = application_, command_line, here,
-                                own_status = deletion_status_](bool deleted) {
-                                 const int status = deleted ? kDeleted : kNotDeleted;
-                                 command_line->set_exit_status(status);
-                                 if (here) *own_status = status;
-                                 application->release();
-                               });
+  browser_->DeleteBrowsingData(*parsed, [application = application_, command_line, here,
+                                         own_status = deletion_status_](bool deleted) {
+    const int status = deleted ? kDeleted : kNotDeleted;
+    command_line->set_exit_status(status);
+    if (here) *own_status = status;
+    application->release();
+  });
   return kDeleted;
 }
 

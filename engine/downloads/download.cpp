@@ -6,6 +6,7 @@
 #include <glibmm/miscutils.h>
 #include <libsoup/soup.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -17,8 +18,10 @@
 #include "engine/downloads/download_text.h"
 #include "engine/downloads/downloads.h"
 #include "engine/type_description.h"
+#include "platform/file_io.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "platform/stale_files.h"
 #include "platform/user_dirs.h"
 
 namespace lumetta {
@@ -110,6 +113,9 @@ void Download::Ask(const std::string& suggested) {
     if (headers != nullptr &&
         soup_message_headers_get_encoding(headers) == SOUP_ENCODING_CONTENT_LENGTH) {
       total_ = soup_message_headers_get_content_length(headers);
+      // The length of compressed data, which arrives decompressed, is no measure of it.
+      const char* coding = soup_message_headers_get_one(headers, "Content-Encoding");
+      if (coding == nullptr || g_ascii_strcasecmp(coding, "identity") == 0) promised_ = total_;
     }
   }
   dialog_ = std::make_unique<DownloadDialog>(WindowOf(webkit_download_get_web_view(download_)),
@@ -125,7 +131,7 @@ void Download::Answer(int response) {
     ChooseFile();
   } else if (response == DownloadDialog::kOpen) {
     // Opened files go to a folder of their own, where the program that opens them finds them.
-    gchar* folder = g_dir_make_tmp("lumetta-XXXXXX", nullptr);
+    gchar* folder = g_dir_make_tmp(kOpenedDownloadFolder, nullptr);
     if (folder == nullptr) {
       Fail("无法创建临时文件夹。");
       return;
@@ -172,6 +178,9 @@ void Download::Start(const std::string& final_path, bool replace, bool open_when
   replace_ = replace;
   open_when_done_ = open_when_done;
   part_path_ = owner_.ReservePartFile(final_path);
+  // The working files are found through their folder even if it is moved meanwhile.
+  folder_ = std::make_unique<FileDescriptor>(
+      open(Glib::path_get_dirname(final_path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
   started_at_ = g_get_monotonic_time();
   progress_ = std::make_unique<DownloadProgressWindow>(name_, host_, final_path);
   progress_->CancelOrClose.connect([this] { CancelOrClose(); });
@@ -222,6 +231,13 @@ void Download::OnFinished(WebKitDownload*, gpointer data) {
 void Download::Complete() {
   const uint64_t size = webkit_download_get_received_data_length(download_);
   owner_.Release(part_path_);
+  // The engine says "finished" when the server closes the connection early.
+  if (promised_ && size < *promised_) {
+    RemoveWorkingFiles();
+    Fail("与服务器的连接中断，文件未能完整下载。（只收到 " + ByteSizeText(size) + "，共 " +
+         ByteSizeText(*promised_) + "）");
+    return;
+  }
   std::string path = final_path_;
   bool renamed = replace_ ? g_rename(part_path_.c_str(), path.c_str()) == 0
                           : RenameWithoutReplacing(part_path_, path);
@@ -277,8 +293,12 @@ void Download::Fail(const std::string& reason) {
 }
 
 void Download::RemoveWorkingFiles() {
-  g_remove(part_path_.c_str());
-  g_remove((part_path_ + ".wkdownload").c_str());
+  const bool held = folder_ && folder_->get() >= 0;
+  const std::string file = held ? Glib::path_get_basename(part_path_) : part_path_;
+  unlinkat(held ? folder_->get() : AT_FDCWD, file.c_str(), 0);
+  unlinkat(held ? folder_->get() : AT_FDCWD, (file + ".wkdownload").c_str(), 0);
+  // A folder made for a file to be opened goes with it.
+  if (open_when_done_) g_rmdir(Glib::path_get_dirname(part_path_).c_str());
 }
 
 void Download::CancelOrClose() {

@@ -11,6 +11,7 @@
 namespace lumetta {
 
 class DownloadDialog;
+class FileDescriptor;
 class DownloadProgressWindow;
 class Downloads;
 
@@ -56,8 +57,12 @@ class Download {
   std::string name_;
   std::string host_;
   std::optional<uint64_t> total_;
+  // The length the server promised, when the data arrives as it is sent.
+  std::optional<uint64_t> promised_;
   std::string final_path_;
   std::string part_path_;
+  // The folder of the working files, open from the start of the transfer.
+  std::unique_ptr<FileDescriptor> folder_;
   bool replace_ = false;
   bool open_when_done_ = false;
   gint64 started_at_ = 0;

@@ -2,6 +2,7 @@
 
 #include <glib/gstdio.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/resume_next.h"
@@ -34,17 +35,23 @@ TEST_F(ViewSourceTest, TheEditorOpensTheMarkupFromTheProgramsFolder) {
   const std::string markup = "<head><title>源文件</title></head><body>中文 &amp; text</body>";
   Fake(form).document_markup = markup;
   form.mnuMainViewSourceCode.PerformClick();
-  // A page that cannot be read leaves a file without markup, which the editor still opens.
-  Fake(form).document_status = {kErrObjectNotSet, "no document"};
-  form.mnuMainViewSourceCode.PerformClick();
 
   const std::string path = ProgramFolder() + "/DSCode.txt";
   const std::string start = "Open|notepad.exe|" + path + "|" + ProgramFolder() + "|1";
-  EXPECT_EQ(shell_.calls, (std::vector<std::string>{start, start}));
-  EXPECT_EQ(Contents(path), "\n");
-  Fake(form).document_status = {};
-  form.mnuMainViewSourceCode.PerformClick();
+  EXPECT_EQ(shell_.calls, std::vector<std::string>{start});
   EXPECT_EQ(Contents(path), markup + "\n");
+}
+
+// A page that does not answer (busy, still loading) must not blank the file the editor shows.
+TEST_F(ViewSourceTest, UnreadableMarkupKeepsTheFileAndStartsNoEditor) {
+  frmMain& form = OpenWindow();
+  Fake(form).document_markup = "<body>旧</body>";
+  form.mnuMainViewSourceCode.PerformClick();
+  shell_.calls.clear();
+  Fake(form).document_status = {kErrObjectNotSet, "no document"};
+  form.mnuMainViewSourceCode.PerformClick();
+  EXPECT_TRUE(shell_.calls.empty());
+  EXPECT_EQ(Contents(ProgramFolder() + "/DSCode.txt"), "<body>旧</body>\n");
 }
 
 TEST(WriteSourceFileTest, FallsBackWhenTheProgramsFolderCannotBeWritten) {
@@ -72,6 +79,29 @@ TEST(WriteSourceFileTest, FallsBackWhenTheProgramsFolderCannotBeWritten) {
     EXPECT_EQ(WriteSourceFile("<p>丁</p>", read_only, fallback), fallback + "/DSCode.txt");
     EXPECT_EQ(Contents(fallback + "/DSCode.txt"), "<p>丁</p>\n");
   }
+}
+
+// The file is replaced, never written through: a link in its place, symbolic or hard, leaves
+// its target as it was.
+TEST(WriteSourceFileTest, ReplacesLinksInsteadOfWritingThroughThem) {
+  const test::TempDir temp;
+  const std::string program = temp.Path() + "/program";
+  const std::string target = temp.Write("target.txt", "someone's file");
+  temp.Write("program/keep", "");
+  ASSERT_EQ(symlink(target.c_str(), (program + "/DSCode.txt").c_str()), 0);
+  EXPECT_EQ(WriteSourceFile("<p>甲</p>", program, temp.Path() + "/cache"), program + "/DSCode.txt");
+  EXPECT_EQ(Contents(target), "someone's file");
+  EXPECT_EQ(Contents(program + "/DSCode.txt"), "<p>甲</p>\n");
+  struct stat info;
+  ASSERT_EQ(lstat((program + "/DSCode.txt").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISREG(info.st_mode));
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+  g_unlink((program + "/DSCode.txt").c_str());
+  ASSERT_EQ(link(target.c_str(), (program + "/DSCode.txt").c_str()), 0);
+  WriteSourceFile("<p>乙</p>", program, temp.Path() + "/cache");
+  EXPECT_EQ(Contents(target), "someone's file");
+  EXPECT_EQ(Contents(program + "/DSCode.txt"), "<p>乙</p>\n");
 }
 
 }  // namespace

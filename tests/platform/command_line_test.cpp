@@ -28,6 +28,22 @@ TEST(AddressFromArgumentTest, OnlyFilesThatExistInTheWorkingFolderBecomeFullPath
   EXPECT_EQ(AddressFromArgument("", here), "");
 }
 
+// A name from a Chinese Windows (its archive unpacked here) is not UTF-8: it opens as the file it
+// names, through an address that says it in escapes.
+TEST(AddressFromArgumentTest, NameThatIsNotUtf8OpensAsItsFile) {
+  test::TempDir dir;
+  const std::string name = "\xd6\xd0\xce\xc4.html";  // 中文.html in GBK
+  dir.Write(name, "<p>x</p>");
+  gchar* uri = g_filename_to_uri((dir.Path() + "/" + name).c_str(), nullptr, nullptr);
+  const std::string expected(uri);
+  g_free(uri);
+
+  EXPECT_EQ(AddressFromArgument(name, dir.Path()), expected);
+  EXPECT_EQ(AddressFromArgument(dir.Path() + "/" + name, ""), expected);
+  EXPECT_TRUE(expected.ends_with("/%D6%D0%CE%C4.html")) << expected;
+  EXPECT_EQ(AddressFromArgument(name, ""), "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd.html");
+}
+
 struct ShortcutCase {
   const char* name;
   std::string content;

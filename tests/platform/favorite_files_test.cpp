@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "tests/support/temp_dir.h"
 
@@ -60,6 +63,15 @@ TEST(FavoriteDisplayName, DropsTheShortcutExtensionOfFilesOnly) {
   EXPECT_EQ(FavoriteDisplayName("caf\xe9.url", false), "caf\xef\xbf\xbd");
 }
 
+// Windows lists a folder by name: code points, ASCII letters compared as capitals (so "_" comes
+// after them), never by the numbers in the names.
+TEST(FavoriteNameLess, OrdersAsWindowsListsAFolder) {
+  std::vector<std::string> names{"中文", "b", "_x", "A", "B1", "a10", "a9", "c", "a", "Ω", "[y"};
+  std::sort(names.begin(), names.end(), FavoriteNameLess);
+  EXPECT_THAT(names, ElementsAre("A", "a", "a10", "a9", "b", "B1", "c", "[y", "_x", "Ω", "中文"));
+  EXPECT_FALSE(FavoriteNameLess("a", "a"));
+}
+
 class FavoriteFilesTest : public testing::Test {
  protected:
   std::string Path(const std::string& relative) const { return dir_.Path() + "/" + relative; }
@@ -80,17 +92,17 @@ class FavoriteFilesTest : public testing::Test {
 };
 
 TEST_F(FavoriteFilesTest, ListsFoldersFirstThenFilesByName) {
-  Make("b.url");
-  Make("a10.url");
+  Make("B.url");
   Make("a9.url");
+  Make("a10.url");
   Folder("新闻");
   Folder("Apps");
   Make(".hidden.url");
   Folder(".hidden");
   fs::create_symlink(Path("nowhere"), Path("dangling.url"));
-  fs::create_symlink(Path("b.url"), Path("link.url"));
+  fs::create_symlink(Path("B.url"), Path("link.url"));
   EXPECT_THAT(Names(dir_.Path()),
-              ElementsAre("Apps/", "新闻/", "a9.url", "a10.url", "b.url", "link.url"));
+              ElementsAre("Apps/", "新闻/", "a10.url", "a9.url", "B.url", "link.url"));
   EXPECT_THAT(ListFavoriteItems(Path("missing")), IsEmpty());
 }
 

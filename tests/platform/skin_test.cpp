@@ -1,5 +1,6 @@
 #include "platform/skin.h"
 
+#include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 #include <gtkmm/box.h>
 #include <gtkmm/label.h>
@@ -7,6 +8,8 @@
 #include <gtkmm/menubar.h>
 #include <gtkmm/menuitem.h>
 #include <gtkmm/window.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -74,6 +77,80 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{"UnknownProperty", "label { colour: #aabbcc; }"},
                     LoadCase{"TooLarge", LargeSheet()}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+std::string Selectors(int count) {
+  std::string sheet;
+  for (int i = 0; i < count; ++i) {
+    sheet += (i == 0 ? "" : ", ") + std::string(i % 2 == 0 ? ".s" : "#t") + std::to_string(i);
+  }
+  return sheet + " { color: #aabbcc; }";
+}
+
+// Writes a `width` by `height` PNG to `path`.
+void WritePng(const std::string& path, int width, int height) {
+  GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+  gdk_pixbuf_fill(pixbuf, 0xff000000);
+  ASSERT_TRUE(gdk_pixbuf_save(pixbuf, path.c_str(), "png", nullptr, nullptr));
+  g_object_unref(pixbuf);
+}
+
+struct ReferenceCase {
+  const char* name;
+  std::string sheet;
+  bool loads;
+};
+
+// A skin comes beside the program from anywhere: whatever it names is read when a window draws
+// it, so it may name only small images of its own folder, and not too many selectors.
+class CssSkinReferenceTest : public testing::TestWithParam<ReferenceCase> {
+ protected:
+  CssSkinReferenceTest() {
+    dir_.Write("skin/other.css", "label { color: #aabbcc; }");
+    dir_.Write("skin/img/.keep", "");
+    WritePng(dir_.Path() + "/skin/img/ok.png", 16, 16);
+    WritePng(dir_.Path() + "/skin/wide.png", 4097, 1);
+    WritePng(dir_.Path() + "/outside.png", 16, 16);
+    dir_.Write("skin/big.png", std::string((1 << 20) + 1, 'x'));
+    mkfifo((dir_.Path() + "/skin/fifo.png").c_str(), 0600);
+    symlink((dir_.Path() + "/outside.png").c_str(), (dir_.Path() + "/skin/link.png").c_str());
+  }
+
+  test::TempDir dir_;
+};
+
+TEST_P(CssSkinReferenceTest, RefusesWhatCouldHangOrExhaustTheBrowser) {
+  std::string sheet = GetParam().sheet;
+  // DIR stands for the skin's folder.
+  for (size_t at = sheet.find("DIR"); at != std::string::npos; at = sheet.find("DIR")) {
+    sheet.replace(at, 3, dir_.Path() + "/skin");
+  }
+  CssSkin skin;
+  EXPECT_EQ(skin.Load(dir_.Write("skin/skin.skn", sheet)), GetParam().loads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, CssSkinReferenceTest,
+    testing::Values(
+        ReferenceCase{"ImageOfItsFolder", "label { background-image: url(\"img/ok.png\"); }", true},
+        ReferenceCase{"Import", "@import url(\"DIR/other.css\");", false},
+        ReferenceCase{"ImportInCapitals", "@IMPORT 'DIR/other.css';", false},
+        ReferenceCase{"ZeroDevice", "label { background-image: url(\"/dev/zero\"); }", false},
+        ReferenceCase{"ZeroDeviceUri", "label { background-image: url('file:///dev/zero'); }",
+                      false},
+        ReferenceCase{"Fifo", "label { background-image: url(\"fifo.png\"); }", false},
+        ReferenceCase{"TooManyPixels", "label { background-image: url(\"wide.png\"); }", false},
+        ReferenceCase{"TooLargeFile", "label { background-image: url(\"big.png\"); }", false},
+        ReferenceCase{"OutsideItsFolder", "label { background-image: url(\"../outside.png\"); }",
+                      false},
+        ReferenceCase{"LinkOutOfItsFolder", "label { background-image: url(\"link.png\"); }",
+                      false},
+        ReferenceCase{"Scaled",
+                      "label { -gtk-icon-source: -gtk-scaled(url(\"img/ok.png\"), "
+                      "url(\"/dev/zero\")); }",
+                      false},
+        ReferenceCase{"ManySelectors", Selectors(2000), true},
+        ReferenceCase{"TooManySelectors", Selectors(2001), false}),
+    [](const testing::TestParamInfo<ReferenceCase>& info) { return std::string(info.param.name); });
 
 // A window with a menu bar whose one menu holds one item, and a label.
 struct TestWindow {

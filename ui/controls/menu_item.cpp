@@ -3,6 +3,8 @@
 #include <gtkmm/checkmenuitem.h>
 #include <gtkmm/separatormenuitem.h>
 
+#include "ui/controls/item_windows.h"
+#include "ui/controls/submenu_item.h"
 #include "ui/controls/text_menu_item.h"
 
 namespace lumetta {
@@ -37,6 +39,8 @@ MenuItem::MenuItem(std::string name, const std::string& caption, MenuKind kind, 
     item_ = std::make_unique<Gtk::CheckMenuItem>();
   } else if (kind == MenuKind::kEntry) {
     item_ = std::make_unique<TextMenuItem>();
+  } else if (kind == MenuKind::kSubmenu) {
+    item_ = std::make_unique<SubmenuItem>();
   } else {
     item_ = std::make_unique<Gtk::MenuItem>();
   }
@@ -96,6 +100,14 @@ void MenuItem::Insert(MenuItem& child, int position) {
 
 void MenuItem::Remove(MenuItem& child) {
   if (submenu_) submenu_->remove(child.Item());
+}
+
+void MenuItem::ReadyToRemove(const std::vector<MenuItem*>& children) {
+  if (!submenu_) return;
+  std::vector<GtkWidget*> items;
+  items.reserve(children.size());
+  for (MenuItem* child : children) items.push_back(GTK_WIDGET(child->Item().gobj()));
+  ReleaseItemWindows(GTK_WIDGET(submenu_->gobj()), items);
 }
 
 void MenuItem::RestyleSubmenu() {

@@ -5,6 +5,7 @@
 #include <gtkmm/menuitem.h>
 
 #include <memory>
+#include <vector>
 
 #include "ui/controls/control.h"
 
@@ -40,6 +41,9 @@ class MenuItem : public Control {
   void Append(MenuItem& child);
   void Insert(MenuItem& child, int position);
   void Remove(MenuItem& child);
+  // Before `children` of the submenu go all at once: makes their going cost the same however
+  // long the submenu (ReleaseItemWindows).
+  void ReadyToRemove(const std::vector<MenuItem*>& children);
   Gtk::Menu* Submenu() { return submenu_.get(); }
   // Has every item of the submenu restyle in one sweep, before GTK first shows it: left to the
   // showing, GTK restyles a long menu item by item and walks the whole menu for each one.

@@ -1,5 +1,7 @@
 #include "ui/main_window/frm_main.h"
 
+#include <vector>
+
 #include "app/auto_complete.h"
 #include "app/settings.h"
 #include "platform/program_folder.h"
@@ -51,6 +53,10 @@ frmMain::~frmMain() {
   // gtkmm's remove() keeps a reference to a widget it did not create, for a wrapper that never
   // gives it back: the view, and the engine's shared memory behind it, would outlive the window.
   gtk_container_remove(GTK_CONTAINER(picMainWeb.Layout().gobj()), webMain.Get().GetWidget().gobj());
+  // The favorites go one by one with the menus, and there may be tens of thousands of them.
+  std::vector<MenuItem*> entries;
+  for (const auto& [index, entry] : mnuMainFavoriteUser) entries.push_back(entry.get());
+  mnuMainFavorite.ReadyToRemove(entries);
   --instances;
 }
 
