@@ -82,12 +82,16 @@ class BrowserApplicationTest : public testing::Test {
     return launched ? Ended(*launched) : std::nullopt;
   }
 
+  // A fresh browser's first page starts its sandboxed web process cold: on a loaded machine
+  // with the sanitizers that has taken more than ten seconds.
   bool Shows(size_t window, const std::string& title) {
-    return test::WaitUntil([&] {
-      MainWindows& windows = *application_.Windows();
-      return windows.OpenCount() > window &&
-             windows.OpenWindow(window).webMain->LocationName() == title;
-    });
+    return test::WaitUntil(
+        [&] {
+          MainWindows& windows = *application_.Windows();
+          return windows.OpenCount() > window &&
+                 windows.OpenWindow(window).webMain->LocationName() == title;
+        },
+        30000);
   }
 
   static test::TestSessionBus* bus_;
