@@ -76,8 +76,9 @@ Download::Download(Downloads& owner, WebKitDownload* download)
   // The engine cannot see the windows: the application keeps running while this one is open.
   held_ = g_application_get_default();
   if (held_ != nullptr) g_application_hold(held_);
+  // Encoded: an address whose escapes are not UTF-8 (a GBK file name) still names its host.
   GUri* uri = g_uri_parse(webkit_uri_request_get_uri(webkit_download_get_request(download)),
-                          G_URI_FLAGS_NONE, nullptr);
+                          G_URI_FLAGS_ENCODED, nullptr);
   if (uri != nullptr) {
     host_ = Text(g_uri_get_host(uri));
     g_uri_unref(uri);
@@ -104,7 +105,8 @@ gboolean Download::OnDecideDestination(WebKitDownload*, gchar* suggested, gpoint
 }
 
 void Download::Ask(const std::string& suggested) {
-  name_ = SafeDownloadName(suggested);
+  name_ = SafeDownloadName(RecoveredDownloadName(
+      suggested, Text(webkit_uri_request_get_uri(webkit_download_get_request(download_)))));
   WebKitURIResponse* response = webkit_download_get_response(download_);
   std::string mime_type;
   if (response != nullptr) {

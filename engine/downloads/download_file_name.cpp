@@ -14,6 +14,31 @@ constexpr std::string_view kPartSuffix = ".part";
 constexpr std::string_view kEngineSuffix = ".wkdownload";
 // Longer "extensions" are part of the name and may be shortened with it.
 constexpr size_t kMaxExtensionBytes = 32;
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+std::string_view ExtensionOf(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot == 0 || name.size() - dot > kMaxExtensionBytes) {
+    return {};
+  }
+  return name.substr(dot);
+}
+
+// The last segment of `address`'s path, unescaped, as text.
+std::string AddressFileName(std::string_view address) {
+  GUri* uri = g_uri_parse(std::string(address).c_str(), G_URI_FLAGS_ENCODED, nullptr);
+  if (uri == nullptr) return {};
+  const std::string path = g_uri_get_path(uri);
+  g_uri_unref(uri);
+  const std::string segment = path.substr(path.rfind('/') + 1);
+  GBytes* bytes = g_uri_unescape_bytes(segment.c_str(), segment.size(), nullptr, nullptr);
+  if (bytes == nullptr) return {};
+  gsize size = 0;
+  const auto* data = static_cast<const char*>(g_bytes_get_data(bytes, &size));
+  std::string name = TextFromWindows(std::string(data != nullptr ? data : "", size));
+  g_bytes_unref(bytes);
+  return name;
+}
 
 // `name` cut to `max` bytes at a character boundary, keeping its extension.
 std::string Shortened(const std::string& name, size_t max) {
@@ -48,6 +73,19 @@ std::string SafeDownloadName(std::string_view suggested) {
   name.resize(TrimTrailingWhitespace(name).size());
   if (name.empty()) return kFallbackName;
   return Shortened(name, kMaxFileNameBytes);
+}
+
+std::string RecoveredDownloadName(std::string_view suggested, std::string_view address) {
+  const std::string valid = ValidUtf8(suggested);
+  if (valid.find(kReplacement) == std::string::npos) return std::string(suggested);
+  std::string extension(ExtensionOf(valid));
+  if (extension.find(kReplacement) != std::string::npos) extension.clear();
+  const std::string own = AddressFileName(address);
+  if (!extension.empty() && own.find(kReplacement) == std::string::npos &&
+      g_ascii_strcasecmp(std::string(ExtensionOf(own)).c_str(), extension.c_str()) == 0) {
+    return own;
+  }
+  return kFallbackName + extension;
 }
 
 std::string NumberedName(const std::string& name, int n) {

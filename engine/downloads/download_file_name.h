@@ -13,6 +13,13 @@ inline constexpr size_t kMaxFileNameBytes = 255;
 // kMaxFileNameBytes bytes with the extension kept; "下载" when nothing is left.
 std::string SafeDownloadName(std::string_view suggested);
 
+// The name to propose when the network library lost the characters of the server's suggestion:
+// a Content-Disposition name in raw GBK bytes arrives with each byte as U+FFFD. The address's
+// own file name (its escaped bytes read as GB18030 when they are not UTF-8) when it has the
+// suggestion's extension, else "下载" with that extension. Any other suggestion is returned as
+// it is.
+std::string RecoveredDownloadName(std::string_view suggested, std::string_view address);
+
 // `name` with " (n)" before its extension, shortened to fit: the n-th choice when `name` is
 // taken.
 std::string NumberedName(const std::string& name, int n);

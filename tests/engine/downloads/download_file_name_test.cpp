@@ -43,6 +43,33 @@ INSTANTIATE_TEST_SUITE_P(
                              }()}),
     [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
 
+struct LostNameCase {
+  const char* name;
+  const char* suggested;
+  const char* address;
+  const char* proposed;
+};
+
+class RecoveredDownloadNameTest : public testing::TestWithParam<LostNameCase> {};
+
+TEST_P(RecoveredDownloadNameTest, NeverProposesLostCharacters) {
+  EXPECT_EQ(RecoveredDownloadName(GetParam().suggested, GetParam().address), GetParam().proposed);
+}
+
+// "\xEF\xBF\xBD" is U+FFFD, which the network library puts for each byte of a raw GBK name.
+INSTANTIATE_TEST_SUITE_P(
+    Names, RecoveredDownloadNameTest,
+    testing::Values(
+        LostNameCase{"GbkAddress", "\xEF\xBF\xBD\xEF\xBF\xBD.txt",
+                     "http://127.0.0.1/files/%D6%D0%CE%C4.txt?id=1", "中文.txt"},
+        LostNameCase{"Utf8AddressOtherCase", "\xEF\xBF\xBD.txt",
+                     "http://127.0.0.1/%E4%B8%AD%E6%96%87.TXT", "中文.TXT"},
+        LostNameCase{"ScriptAddress", "\xEF\xBF\xBD\xEF\xBF\xBD.txt",
+                     "http://127.0.0.1/download.php?id=3", "下载.txt"},
+        LostNameCase{"LostExtension", "a.\xEF\xBF\xBD", "http://127.0.0.1/a.txt", "下载"},
+        LostNameCase{"SoundNameKept", "报告.pdf", "http://127.0.0.1/x.php", "报告.pdf"}),
+    [](const testing::TestParamInfo<LostNameCase>& info) { return info.param.name; });
+
 TEST(DownloadFileNameTest, WorkingAndNumberedNamesFit) {
   const std::string longest = std::string(251, 'a') + ".txt";
   const std::string part = PartFileName(longest);
