@@ -25,6 +25,7 @@
 #include "scratch_profile.h"
 #include "shell/main_windows.h"
 #include "tests/support/fake_browser_control.h"
+#include "tests/support/keystrokes.h"
 #include "ui/main_window/apply_skin.h"
 #include "ui/main_window/frm_main.h"
 
@@ -49,30 +50,6 @@ struct Figures {
   std::vector<double> choose;
   std::vector<double> close;
 };
-
-// Queues a press and a release of `keyval` for the window that holds `widget`, as the keyboard
-// sends them; an open menu has the keyboard to itself.
-void SendKey(Gtk::Widget& widget, guint keyval) {
-  GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(widget.get_toplevel()->gobj()));
-  GdkDisplay* display = gdk_window_get_display(window);
-  for (const GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
-    GdkEvent* event = gdk_event_new(type);
-    event->key.window = GDK_WINDOW(g_object_ref(window));
-    event->key.time = GDK_CURRENT_TIME;
-    event->key.keyval = keyval;
-    GdkKeymapKey* keys = nullptr;
-    gint count = 0;
-    if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys,
-                                          &count) &&
-        count > 0) {
-      event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
-    }
-    g_free(keys);
-    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
-    gdk_display_put_event(display, event);
-    gdk_event_free(event);
-  }
-}
 
 void Print(const char* what, int size, std::vector<double> values) {
   if (values.empty()) return;
@@ -114,8 +91,8 @@ bool MeasureOnce(MainWindows& windows, int size, bool open, bool skin, Figures& 
     auto& control = static_cast<test::FakeBrowserControl&>(form.webMain.Get());
     control.calls.clear();
     start = Clock::now();
-    SendKey(menu, GDK_KEY_Up);
-    SendKey(menu, GDK_KEY_Return);
+    // An open menu has the keyboard to itself: GTK hands it the window's keys.
+    test::SendKeys("{UP}{ENTER}", form.Window());
     while (std::find(control.calls.begin(), control.calls.end(), wanted) == control.calls.end()) {
       g_main_context_iteration(nullptr, TRUE);
     }

@@ -27,10 +27,9 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"LEFT", GDK_KEY_Left},  {"RIGHT", GDK_KEY_Right},
-    {"ESC", GDK_KEY_Escape}, {"ENTER", GDK_KEY_Return},
-    {"TAB", GDK_KEY_Tab},    {"F5", GDK_KEY_F5},
-    {"ADD", GDK_KEY_KP_Add}, {"SUBTRACT", GDK_KEY_KP_Subtract},
+    {"LEFT", GDK_KEY_Left},  {"RIGHT", GDK_KEY_Right},  {"UP", GDK_KEY_Up},
+    {"ESC", GDK_KEY_Escape}, {"ENTER", GDK_KEY_Return}, {"TAB", GDK_KEY_Tab},
+    {"F5", GDK_KEY_F5},      {"ADD", GDK_KEY_KP_Add},   {"SUBTRACT", GDK_KEY_KP_Subtract},
 };
 
 // The key of the braced name at `text` ("{LEFT}", "{+}", "{}}"); 0 when there is none.

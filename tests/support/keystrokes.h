@@ -20,7 +20,7 @@ struct Keystroke {
 
 // The keys of a sequence in the keystroke notation: "^" holds Ctrl, "+" Shift and "%" Alt down
 // for the key that follows, any other character is that key ("^f" is Ctrl+F). A name in braces
-// is a named key: {LEFT}, {RIGHT}, {ESC}, {ENTER}, {TAB}, {F5}, and the keypad's {ADD} and
+// is a named key: {LEFT}, {RIGHT}, {UP}, {ESC}, {ENTER}, {TAB}, {F5}, and the keypad's {ADD} and
 // {SUBTRACT}; one character in braces is that character itself ("^{+}" is Ctrl and the plus
 // key). Empty when the text is not such a sequence (a modifier with no key after it, an unknown
 // or unclosed name, text that is not UTF-8).
